@@ -1,0 +1,59 @@
+#include "app/Farbenrater_Prj.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "game/Spielzustand.h"
+#include "solver/Workthread.h"
+#include "ui/Einstellungen.h"
+#include "ui/Farbenrater.h"
+#include "ui/Farbenrateraufloesung.h"
+#include "ui/Farbmerkerbox.h"
+#include "ui/Hilfe_memoform.h"
+
+namespace {
+
+// Runs when the application object goes away: the worker is joined, so it never outlives the
+// state it works on.
+void ArbeitBeenden()
+{
+    if (WorkThread)
+        WorkThread->Shutdown();
+}
+
+}  // namespace
+
+void FormulareErzeugen()
+{
+    if (!KandidatenAnlegen()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Farbenrater"),
+                              QStringLiteral("Es fehlt der Arbeitsspeicher für die Liste der möglichen Farbcodes "
+                                             "(2 MB).\nFarbenrater wird beendet."));
+        std::exit(EXIT_FAILURE);
+    }
+    Application->CreateForm(Form1);
+    Application->CreateForm(Form2);
+    Application->CreateForm(Form3);
+    Application->CreateForm(Einstellungen_Form);
+    Application->CreateForm(Hilfe_Form);
+    qAddPostRoutine(ArbeitBeenden);
+    Form1->Show();
+}
+
+int Farbenrater_Prj()
+{
+    try {
+        Application->Initialize();
+        Application->Title = QStringLiteral("Farbenrater 1.0");
+        FormulareErzeugen();
+        Application->Run();
+    } catch (const std::exception& fehler) {
+        ShowException(fehler);
+    } catch (...) {
+        ShowException(std::runtime_error(""));
+    }
+    ArbeitBeenden();
+    return 0;
+}

@@ -1,0 +1,10 @@
+// Start-up of the program: the five windows, created in order.
+#pragma once
+
+// Creates the candidate set if it does not exist yet, then the windows Form1, Form2, Form3,
+// Einstellungen_Form and Hilfe_Form, in this order; the main window is shown. Needs a
+// QApplication; called once per process.
+void FormulareErzeugen();
+
+// The entry point's work: application object, title, windows, message loop. Returns 0.
+int Farbenrater_Prj();

@@ -1,0 +1,185 @@
+// The flow of a game on the main thread: the new-game reset, the start of each mode, the check of
+// a human guess and the taking of a human answer. The worker continues the flow where a scan of
+// the candidates is needed.
+#include "game/Main.h"
+#include "game/Spielzustand.h"
+#include "solver/BitOperationen.h"
+#include "solver/Workthread.h"
+#include "ui/Einstellungen.h"
+#include "ui/Farbenrater.h"
+#include "ui/Farbenrateraufloesung.h"
+
+namespace {
+
+constexpr const char* TextComputerRaet = "Spieler: Computer.\nBitte Farbcode überprüfen.\nSchwarze und weisse "
+                                         "Steine setzen.\nAuf\n[Mensch Geprüft]\nclicken.";
+
+// Shows the secret in the solution window.
+void GeheimcodeZeigen()
+{
+    for (int p = 0; p < AnzahlFelder; ++p)
+        Form2->CZufallsCode_Shape[p]->SetBrushColor(FarbTabelle[FarbCode[p]]);
+}
+
+// A job of the last game must be over before the candidates and the codes are set anew.
+void AltenAuftragBeenden()
+{
+    WorkThread->AuftragStoppen();
+    WorkThread->PhaseAbwarten();
+}
+
+}  // namespace
+
+void TForm1::NeuesSpiel_BitBtnClick(TObject*)
+{
+    WorkThread->AuftragStoppen();
+    ProgressBar1->SetPosition(0);
+    Einstellungen_Form->AnzahlFarben_TrackBar->SetPosition(AnzahlFarben);
+    Einstellungen_Form->AnzahlFelder_TrackBar->SetPosition(AnzahlFelder);
+    Pruefen_BitBtn->SetEnabled(false);
+    FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    ZeigeFarbCode_BitBtn->SetEnabled(false);
+    InfoText("Neues Spiel");
+    SteckerZeilenFreigeben(false);
+    StiftZeilenFreigeben(false);
+    Form2->Hide();
+    Einstellungen_Form->Show();
+    StiftFarbe = clBlack;
+    StiftFarbIndex = StiftSchwarz;
+    StiftColor_Shape->SetBrushColor(clBlack);
+    MeldungAnzeigen("Komm und Spiel mit mir.");
+    ScrollBox1->SetVertScrollBarPosition(0);
+    AktiveZeile = 1;
+    Weiss = 0;
+    Schwarz = 0;
+}
+
+void TForm1::ZeileWeiter(bool markieren)
+{
+    if (AktiveZeile < 12)
+        ++AktiveZeile;
+    if (AktiveZeile == 9)
+        ScrollBox1->SetVertScrollBarPosition(212);
+    if (markieren) {
+        SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
+        SetzeZeilenMarke(AktiveZeile, clRed);
+    }
+}
+
+void TForm1::StarteSpiel()
+{
+    AltenAuftragBeenden();
+    LoescheSpielfeld();
+    SetzeZeilenMarke(AktiveZeile, clRed);
+    if (SpielerModus == ModusMensch) {
+        AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
+        Kandidaten->SetAll();
+        ZufallsCodeZiehen();
+        GeheimcodeZeigen();
+    } else if (SpielerModus == ModusComputer) {
+        Kandidaten->SetAll();
+        AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
+        ZufallsCodeZiehen();
+        for (int p = 0; p < AnzahlFelder; ++p)
+            SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+        InfoText(TextComputerRaet);
+    }
+}
+
+void TForm1::StarteDemo()
+{
+    AltenAuftragBeenden();
+    LoescheSpielfeld();
+    AktiveZeile = 1;
+    Kandidaten->SetAll();
+    MeldungAnzeigen("Bitte warten");
+    AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
+    ZufallsCodeZiehen();
+    GeheimcodeZeigen();
+    WorkThread->AuftragStarten(SpielerModus);
+}
+
+void TForm1::Pruefen_BitBtnClick(TObject*)
+{
+    Weiss = 0;
+    Schwarz = 0;
+    for (int p = 0; p < AnzahlFelder; ++p) {
+        if (SteckerFeld[AktiveZeile][p] < 0) {
+            MeldungAnzeigen("Es müssen alle Felder besetzt sein.");
+            return;
+        }
+    }
+    const bool gewonnen = BewerteZeile(AnzahlFelder, Schwarz, Weiss);
+    if (gewonnen) {
+        InfoText("Spieler: Mensch\n\nSie haben den Code Gelöst.");
+        Pruefen_BitBtn->SetEnabled(false);
+    }
+    // Row 12 is checked again and again: its key pegs start from gray each time, so it never
+    // shows a mix of two answers.
+    for (int p = 0; p < AnzahlFelder; ++p)
+        SetzeAktivenStift(p, clGray);
+    for (int p = 0; p < Schwarz; ++p)
+        SetzeAktivenStift(p, 0x000000);
+    for (int p = Schwarz; p < Schwarz + Weiss; ++p)
+        SetzeAktivenStift(p, 0xFFFFFF);
+    if (Schwarz == AnzahlFelder)
+        return;
+    if (Einstellungen_Form->ComputerFrech_CheckBox->Checked()) {
+        const int32_t index = ZeileZuIndex(AktiveZeile, AnzahlFarben, AnzahlFelder);
+        if (AnzahlFelder <= 6) {
+            // The filter of the last answer finishes first (it takes well under a millisecond),
+            // so that this answer's filter is never dropped and the test below sees every answer.
+            WorkThread->PhaseAbwarten();
+            if (!Kandidaten->TestBit(index))
+                MeldungAnzeigen("*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.");
+            else
+                MeldungAnzeigen("");
+            Kandidaten->ResetBit(index);
+            IndexZuCode(AnzahlFarben, AnzahlFelder, index, RateCode);
+            WorkThread->AuftragStarten(SpielerModus);
+        }
+    } else {
+        MeldungAnzeigen("");
+    }
+    ZeileWeiter(true);
+}
+
+void TForm1::FarbCodeGeprueft_BitBtnClick(TObject*)
+{
+    AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
+    FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    Weiss = 0;
+    Schwarz = 0;
+    for (int p = 0; p < AnzahlFelder; ++p) {
+        if (StiftFeld[AktiveZeile][p] == StiftSchwarz)
+            ++Schwarz;
+        else if (StiftFeld[AktiveZeile][p] == StiftWeiss)
+            ++Weiss;
+    }
+    if (Schwarz == AnzahlFelder) {
+        InfoText("Spieler: Computer\nIch habe Gewonnen.");
+        return;
+    }
+    WorkThread->PhaseAbwarten();
+    Kandidaten->ResetBit(CodeIndex);
+    InfoText("Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch.");
+    WorkThread->AuftragStarten(SpielerModus);
+}
+
+void TForm1::RatecodeZeigen(int32_t index)
+{
+    CodeIndex = index;
+    ZeileWeiter(true);
+    IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
+    for (int p = 0; p < AnzahlFelder; ++p)
+        SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+    InfoText(TextComputerRaet);
+    FarbCodeGeprueft_BitBtn->SetEnabled(true);
+}
+
+void TForm1::WiderspruchZeigen()
+{
+    MeldungAnzeigen("Sie haben eine falsche Angabe gemacht");
+    InfoText("Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!");
+    FarbCodeGeprueft_BitBtn->SetEnabled(false);
+}

@@ -1,0 +1,253 @@
+#include "solver/Workthread.h"
+
+#include <cstring>
+
+#include "game/Main.h"
+#include "game/Spielzustand.h"
+#include "solver/BitOperationen.h"
+#include "solver/Ratesuche.h"
+#include "ui/Farbenrater.h"
+
+int32_t FortschrittZaehler = 0;
+double FortschrittProzent = 0.0;
+int8_t KandidatCode[10];
+int32_t KandidatSchwarz = 0;
+int32_t KandidatWeiss = 0;
+int32_t DemoSchwarz = 0;
+int32_t DemoWeiss = 0;
+
+TWorkThread::TWorkThread(bool createSuspended) : TThread(createSuspended) { AfterConstruction(); }
+
+TWorkThread::~TWorkThread() { Shutdown(); }
+
+void TWorkThread::AuftragStarten(int32_t phase)
+{
+    {
+        std::lock_guard<std::mutex> sperre(Sperre);
+        if (Aktiv.load(std::memory_order_acquire))
+            return;
+        Auftrag = phase;
+        Daten.Modus = SpielerModus;
+        Daten.F = AnzahlFarben;
+        Daten.n = AnzahlFelder;
+        Daten.N = AnzahlKombinationen;
+        Daten.Schwarz = Schwarz;
+        Daten.Weiss = Weiss;
+        Daten.Zeile = AktiveZeile;
+        std::memcpy(Daten.Rate, RateCode, sizeof Daten.Rate);
+        std::memcpy(Daten.Farb, FarbCode, sizeof Daten.Farb);
+        Nummer.fetch_add(1, std::memory_order_acq_rel);
+        Aktiv.store(true, std::memory_order_release);
+    }
+    Wake();
+}
+
+void TWorkThread::AuftragStoppen()
+{
+    std::lock_guard<std::mutex> sperre(Sperre);
+    Aktiv.store(false, std::memory_order_release);
+    Nummer.fetch_add(1, std::memory_order_acq_rel);
+}
+
+void TWorkThread::FortschrittZeigen()
+{
+    FortschrittProzent = FortschrittZaehler * 100.0 / AnzahlKombinationen;
+    Form1->ProgressBar1->SetPosition(static_cast<int>(FortschrittProzent));
+}
+
+bool TWorkThread::PhaseLaeuft()
+{
+    std::lock_guard<std::mutex> sperre(Sperre);
+    return Laeuft;
+}
+
+void TWorkThread::PhaseAbwarten()
+{
+    AwaitHandlingEvents([this] { return !PhaseLaeuft(); }, -1);
+}
+
+void TWorkThread::Execute()
+{
+    while (!Terminated()) {
+        bool starten = false;
+        {
+            std::lock_guard<std::mutex> sperre(Sperre);
+            if (Aktiv.load(std::memory_order_acquire)) {
+                Job = Daten;
+                JobNummer = Nummer.load(std::memory_order_acquire);
+                Laeuft = true;
+                starten = true;
+            }
+        }
+        if (!starten) {
+            Pause(100);
+            continue;
+        }
+        switch (Job.Modus) {
+        case ModusComputer:
+            ComputerRaten();
+            break;
+        case ModusDemo:
+            DemoSpielen();
+            break;
+        case ModusMensch:
+            MenschFiltern();
+            break;
+        default:
+            Pause(100);
+            break;
+        }
+        std::lock_guard<std::mutex> sperre(Sperre);
+        Laeuft = false;
+    }
+}
+
+bool TWorkThread::Gestoppt() const { return Nummer.load(std::memory_order_acquire) != JobNummer || Terminated(); }
+
+bool TWorkThread::Melden(const std::function<void()>& wirkung)
+{
+    bool aktuell = false;
+    const bool gelaufen = Synchronize([&] {
+        // Decided on the main thread, where stops are made: a stopped job shows nothing more.
+        if (Nummer.load(std::memory_order_acquire) != JobNummer)
+            return;
+        aktuell = true;
+        wirkung();
+    });
+    return gelaufen && aktuell;
+}
+
+void TWorkThread::PhaseBeenden()
+{
+    Melden([this] {
+        Aktiv.store(false, std::memory_order_release);
+        Form1->ProgressBar1->SetPosition(100);
+    });
+}
+
+bool TWorkThread::Filtern(bool demo)
+{
+    for (int32_t a = 0; a < Pruefung.AnzahlAbschnitte(); ++a) {
+        if (Gestoppt())
+            return false;
+        const int32_t entfernt = Pruefung.Filtern(*Kandidaten, a);
+        // The bar shows what a scan index by index would show: the last multiple of 1000 reached
+        // (indices scanned, or in the demo codes eliminated). It is handed over only when the
+        // shown position changes.
+        int32_t zaehler;
+        if (demo) {
+            const int32_t vorher = Beseitigt;
+            Beseitigt += entfernt;
+            if (Beseitigt / 1000 == vorher / 1000)
+                continue;
+            zaehler = Beseitigt / 1000 * 1000;
+        } else {
+            zaehler = (Pruefung.AbschnittEnde(a) - 1) / 1000 * 1000;
+        }
+        const int position = static_cast<int>(zaehler * 100.0 / Job.N);
+        if (position == GezeigtePosition)
+            continue;
+        GezeigtePosition = position;
+        if (!Melden([this, zaehler] {
+                FortschrittZaehler = zaehler;
+                FortschrittZeigen();
+            }))
+            return false;
+    }
+    return true;
+}
+
+void TWorkThread::MenschFiltern()
+{
+    GezeigtePosition = -1;
+    Pruefung.Vorbereiten(Job.F, Job.n, Job.Rate, Job.Schwarz, Job.Weiss);
+    if (!Filtern(false))
+        return;
+    PhaseBeenden();
+}
+
+void TWorkThread::ComputerRaten()
+{
+    GezeigtePosition = -1;
+    Pruefung.Vorbereiten(Job.F, Job.n, Job.Farb, Job.Schwarz, Job.Weiss);
+    if (!Filtern(false))
+        return;
+    if (Kandidaten->AnyBitSet(Job.N)) {
+        const int32_t index = RateCodeSuchen(*Kandidaten, Job.N, 1000, Zufallszahl);
+        Melden([index] { Form1->RatecodeZeigen(index); });
+    } else {
+        Melden([] { Form1->WiderspruchZeigen(); });
+    }
+    PhaseBeenden();
+}
+
+void TWorkThread::DemoZugZeigen()
+{
+    const int32_t n = AnzahlFelder;
+    for (int32_t k = 0; k < n; ++k) {
+        Form1->SetzeSteckerFarbe(AktiveZeile, k, FarbTabelle[RateCode[k]]);
+        SteckerFeld[AktiveZeile][k] = RateCode[k];
+    }
+    BewerteCode(FarbCode, RateCode, n, DemoSchwarz, DemoWeiss);
+    // Guesses after the twelfth reuse row 12: its key pegs start from gray each time.
+    for (int32_t p = 0; p < n; ++p) {
+        Form1->SetzeStiftFarbe(AktiveZeile, p, clGray);
+        StiftFeld[AktiveZeile][p] = LeerFeld;
+    }
+    for (int32_t p = 0; p < DemoSchwarz; ++p) {
+        Form1->SetzeStiftFarbe(AktiveZeile, p, clBlack);
+        StiftFeld[AktiveZeile][p] = StiftSchwarz;
+    }
+    for (int32_t p = DemoSchwarz; p < DemoSchwarz + DemoWeiss; ++p) {
+        Form1->SetzeStiftFarbe(AktiveZeile, p, clWhite);
+        StiftFeld[AktiveZeile][p] = StiftWeiss;
+    }
+    Form1->repaint();
+    Sleep(10);
+}
+
+void TWorkThread::DemoSpielen()
+{
+    GezeigtePosition = -1;
+    Beseitigt = 0;
+    int32_t zeile = Job.Zeile;
+    while (!Gestoppt()) {
+        const int32_t index = RateCodeSuchen(*Kandidaten, Job.N, 10, Zufallszahl);
+        int8_t rate[10] = {};
+        IndexZuCode(Job.F, Job.n, index, rate);
+        int32_t schwarz = 0;
+        int32_t weiss = 0;
+        BewerteCode(Job.Farb, rate, Job.n, schwarz, weiss);
+        const bool gezeigt = Melden([&] {
+            CodeIndex = index;
+            std::memcpy(RateCode, rate, sizeof rate);
+            AktiveZeile = zeile;
+            DemoZugZeigen();
+        });
+        if (!gezeigt)
+            break;
+        if (schwarz < Job.n) {
+            Kandidaten->ResetBit(index);
+            Pruefung.Vorbereiten(Job.F, Job.n, rate, schwarz, weiss);
+            if (!Filtern(true))
+                break;
+        }
+        if (zeile < 12)
+            ++zeile;
+        Melden([zeile] {
+            AktiveZeile = zeile;
+            if (zeile == 9)
+                Form1->ScrollBox1->SetVertScrollBarPosition(212);
+        });
+        if (schwarz == Job.n)
+            break;
+    }
+    // The closing steps belong to this game and run whether it was won or stopped; a new game
+    // waits for them before it starts.
+    Synchronize([this] {
+        Form1->InfoText("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!");
+        if (Nummer.load(std::memory_order_acquire) == JobNummer)
+            Aktiv.store(false, std::memory_order_release);
+        Form1->ProgressBar1->SetPosition(100);
+    });
+}

@@ -1,0 +1,84 @@
+// The solver's worker thread: takes one job at a time from the main thread and runs the phase of
+// the current mode beside the windows.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+#include "solver/Filter.h"
+#include "toolkit/Classes.h"
+
+// Progress shown in the main window's bar; written and read on the main thread only.
+extern int32_t FortschrittZaehler;
+extern double FortschrittProzent;
+
+// The answers of the phase in progress, as the windows see them.
+extern int8_t KandidatCode[10];
+extern int32_t KandidatSchwarz;
+extern int32_t KandidatWeiss;
+extern int32_t DemoSchwarz;
+extern int32_t DemoWeiss;
+
+class TWorkThread : public TThread {
+public:
+    explicit TWorkThread(bool createSuspended);
+    ~TWorkThread() override;
+
+    int32_t Auftrag = 0;             // the phase of the last accepted request
+    std::atomic<bool> Aktiv{false};  // busy: from an accepted request until the phase ends or is stopped
+
+    // Requests a phase; dropped while the worker is busy. The job's inputs (sizes, codes, answer,
+    // mode) are taken from the game state at this moment, so the main thread may go on changing
+    // the game state while the phase runs.
+    void AuftragStarten(int32_t phase);
+    // Asks the running phase to stop; returns at once. A stopped phase never touches the game
+    // state or the windows again, except the demo's closing steps, which belong to its game.
+    void AuftragStoppen();
+    // Main thread: shows FortschrittZaehler of AnzahlKombinationen in the progress bar.
+    void FortschrittZeigen();
+
+    // True while a phase runs, also one that has been asked to stop and has not yet noticed.
+    bool PhaseLaeuft();
+    // Main thread: waits, handling events (user input excepted), until no phase runs any more.
+    // Used before the game state a phase works on is reset or the next job is requested.
+    void PhaseAbwarten();
+
+protected:
+    void Execute() override;
+
+private:
+    struct AuftragsDaten {
+        int32_t Modus = 0;
+        int32_t F = 0;
+        int32_t n = 0;
+        int32_t N = 0;  // F^n
+        int32_t Schwarz = 0;
+        int32_t Weiss = 0;
+        int32_t Zeile = 0;
+        int8_t Rate[10] = {};
+        int8_t Farb[10] = {};
+    };
+
+    void MenschFiltern();
+    void ComputerRaten();
+    void DemoSpielen();
+    void DemoZugZeigen();
+    // Filters the candidates section by section with the prepared answer, checking for a stop
+    // and showing progress between sections. False when stopped.
+    bool Filtern(bool demo);
+    // Runs one group of window effects on the main thread, unless the job has been stopped.
+    bool Melden(const std::function<void()>& wirkung);
+    bool Gestoppt() const;
+    void PhaseBeenden();
+
+    std::mutex Sperre;  // guards Daten, Laeuft and the start of a phase
+    AuftragsDaten Daten;
+    bool Laeuft = false;
+    std::atomic<uint32_t> Nummer{0};  // counts requests and stops; a phase runs for one number
+    AuftragsDaten Job;                // the running phase's own copy
+    uint32_t JobNummer = 0;
+    KonsistenzPruefung Pruefung;
+    int GezeigtePosition = -1;  // the bar position last handed over in this phase
+    int32_t Beseitigt = 0;      // codes eliminated in this demo game
+};

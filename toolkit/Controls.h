@@ -1,0 +1,292 @@
+// The window toolkit's controls, each a thin layer over the matching Qt widget that speaks the
+// toolkit's vocabulary: Caption, Enabled, Visible, Color, Position, OnClick, OnMouseDown ...
+#pragma once
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSlider>
+#include <QStringList>
+#include <QTextEdit>
+#include <functional>
+#include <vector>
+
+#include "toolkit/Graphics.h"
+
+class QRadioButton;
+
+using TObject = QObject;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+using TShiftState = unsigned;  // the modifier keys; no handler of the program looks at them
+
+enum TCursor { crDefault, crArrow, crNo, crHandPoint };
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+
+// Converts a toolkit colour, system colours included, to what the screen shows.
+QColor ToQColor(TColor color);
+
+// Asks for a font by its toolkit name; the names the program uses fall back through fontconfig.
+// A negative height is a character height in pixels, as the toolkit has it.
+void SetFont(QWidget* widget, const char* name, int height, bool bold, TColor color = clBlack);
+void SetCursor(QWidget* widget, TCursor cursor);
+
+// The control's own Visible and Enabled flags, whatever its parents show.
+bool OwnVisible(const QWidget* widget);
+bool OwnEnabled(const QWidget* widget);
+
+// The common part of every control: name, place and size in the parent's client area, flags.
+#define T_CONTROL_METHODS                                                                                    \
+    bool Enabled() const { return OwnEnabled(this); }                                                      \
+    void SetEnabled(bool on) { setEnabled(on); }                                                           \
+    bool Visible() const { return OwnVisible(this); }                                                      \
+    void SetVisible(bool on) { setVisible(on); }                                                           \
+    void Show() { setVisible(true); }                                                                      \
+    void Hide() { setVisible(false); }                                                                     \
+    void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+
+enum TShapeType { stCircle, stRoundSquare };
+
+class TShape : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(uint BrushColor READ BrushColor WRITE SetBrushColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TShape(QWidget* parent, const QString& name, TShapeType shape);
+    T_CONTROL_METHODS
+    uint BrushColor() const { return Brush; }
+    void SetBrushColor(uint color);
+    TMouseEvent OnMouseDown;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    TShapeType Shape;
+    TColor Brush = clWhite;
+};
+
+class TPanel : public QFrame {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(uint Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TPanel(QWidget* parent, const QString& name);
+    T_CONTROL_METHODS
+    QString Caption() const { return Text; }
+    void SetCaption(const QString& caption) { Text = caption; }
+    uint Color() const { return Colour; }
+    void SetColor(uint color);
+    // Lowered outer bevel of the given width; a single border draws a line around it.
+    void SetBevel(int width, bool singleBorder = false);
+    TMouseEvent OnMouseDown;
+
+protected:
+    // An enabled panel takes every press on its own background, handler or not.
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QString Text;
+    TColor Colour = clBtnFace;
+};
+
+enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkClose, bkAbort };
+
+class TBitBtn : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TBitBtn(QWidget* parent, const QString& name, const QString& caption, TBitBtnKind kind = bkCustom);
+    T_CONTROL_METHODS
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    TBitBtnKind Kind() const { return ButtonKind; }
+    // Runs the button's click action even while it is disabled; a mouse click on a disabled
+    // button does nothing.
+    void Click();
+    void SetGlyph(const QIcon& icon) { setIcon(icon); }
+    TNotifyEvent OnClick;
+    bool Default = false;  // Enter in its window presses it
+    bool Cancel = false;   // Escape in its window presses it
+
+private:
+    TBitBtnKind ButtonKind;
+};
+
+class TLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(uint Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TLabel(QWidget* parent, const QString& name, const QString& caption);
+    T_CONTROL_METHODS
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    uint Color() const { return Colour; }
+    void SetColor(uint color);
+
+private:
+    TColor Colour = clBtnFace;
+};
+
+// A label with a sunken frame and a background of its own.
+class TStaticText : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(uint Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TStaticText(QWidget* parent, const QString& name, const QString& caption);
+    T_CONTROL_METHODS
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    uint Color() const { return Colour; }
+    void SetColor(uint color);
+
+private:
+    TColor Colour = clBtnFace;
+};
+
+class TGroupBox : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TGroupBox(QWidget* parent, const QString& name, const QString& caption);
+    T_CONTROL_METHODS
+    QString Caption() const { return title(); }
+    void SetCaption(const QString& caption) { setTitle(caption); }
+};
+
+// A vertically scrolling box; its controls go into Content().
+class TScrollBox : public QScrollArea {
+    Q_OBJECT
+    Q_PROPERTY(int VertScrollBarPosition READ VertScrollBarPosition WRITE SetVertScrollBarPosition)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TScrollBox(QWidget* parent, const QString& name);
+    T_CONTROL_METHODS
+    QWidget* Content() const { return widget(); }
+    // The scrolled range: the bottom of the lowest control.
+    void SetRange(int width, int height);
+    int VertScrollBarPosition() const;
+    void SetVertScrollBarPosition(int position);
+};
+
+// A status bar with one simple panel.
+class TStatusBar : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)
+    Q_PROPERTY(uint Color READ Color WRITE SetColor)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TStatusBar(QWidget* parent, const QString& name);
+    T_CONTROL_METHODS
+    QString SimpleText() const { return text(); }
+    void SetSimpleText(const QString& text) { setText(text); }
+    uint Color() const { return Colour; }
+    void SetColor(uint color);
+
+private:
+    TColor Colour = clBtnFace;
+};
+
+class TProgressBar : public QProgressBar {
+    Q_OBJECT
+    Q_PROPERTY(int Position READ Position WRITE SetPosition)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TProgressBar(QWidget* parent, const QString& name);
+    T_CONTROL_METHODS
+    int Position() const { return value(); }
+    void SetPosition(int position) { setValue(position); }
+};
+
+// OnChange runs whenever the position changes, moved by the user or set by code.
+class TTrackBar : public QSlider {
+    Q_OBJECT
+    Q_PROPERTY(int Position READ Position WRITE SetPosition)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TTrackBar(QWidget* parent, const QString& name, int min, int max, int position);
+    T_CONTROL_METHODS
+    int Position() const { return value(); }
+    void SetPosition(int position) { setValue(position); }
+    TNotifyEvent OnChange;
+};
+
+// Writing ItemIndex behaves as the user's choice: OnClick runs.
+class TRadioGroup : public QGroupBox {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items);
+    T_CONTROL_METHODS
+    QString Caption() const { return title(); }
+    void SetCaption(const QString& caption) { setTitle(caption); }
+    int ItemIndex() const { return Index; }
+    void SetItemIndex(int index);
+    QRadioButton* Button(int index) const { return Buttons.at(static_cast<size_t>(index)); }
+    TNotifyEvent OnClick;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::vector<QRadioButton*> Buttons;
+    int Index = -1;
+};
+
+class TCheckBox : public QCheckBox {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TCheckBox(QWidget* parent, const QString& name, const QString& caption);
+    T_CONTROL_METHODS
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    bool Checked() const { return isChecked(); }
+    void SetChecked(bool on) { setChecked(on); }
+};
+
+// A read-only memo with centred lines.
+class TMemo : public QTextEdit {
+    Q_OBJECT
+    Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TMemo(QWidget* parent, const QString& name);
+    T_CONTROL_METHODS
+    QStringList Lines() const { return Text; }
+    void SetLines(const QStringList& lines);
+
+private:
+    QStringList Text;
+};

@@ -1,0 +1,209 @@
+#include "toolkit/Forms.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+
+TForm::TForm(const QString& name, const QString& caption) : QWidget(nullptr), ClientArea(new QWidget(this))
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    SetFont(this, "MS Sans Serif", -11, false);
+}
+
+void TForm::SetClientSize(int width, int height)
+{
+    ClientWidth = width;
+    ClientHeight = height;
+    Layout();
+}
+
+void TForm::SetMenu(QMenuBar* menu)
+{
+    Menu = menu;
+    Layout();
+}
+
+void TForm::Layout()
+{
+    const int top = Menu ? Menu->sizeHint().height() : 0;
+    if (Menu)
+        Menu->setGeometry(0, 0, ClientWidth, top);
+    ClientArea->setGeometry(0, top, ClientWidth, ClientHeight);
+    setFixedSize(ClientWidth, ClientHeight + top);
+}
+
+void TForm::SetBorder(TBorderIcons icons, bool stayOnTop)
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+    if (icons == biSystemMenu)
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (stayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    setWindowFlags(flags);
+}
+
+void TForm::Show()
+{
+    show();
+    raise();
+}
+
+void TForm::Hide() { hide(); }
+
+void TForm::SetFocus()
+{
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TForm::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    QEventLoop loop;
+    // The loop ends when the window is hidden, whichever way that happens.
+    while (isVisible())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    setWindowModality(Qt::NonModal);
+}
+
+void TForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!Centred) {
+        Centred = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect desk = screen->availableGeometry();
+            move(desk.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    if (!event->spontaneous() && OnShow)
+        OnShow(this);
+}
+
+void TForm::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous() && OnHide)
+        OnHide(this);
+}
+
+void TForm::closeEvent(QCloseEvent* event)
+{
+    if (OnClose)
+        OnClose(this);
+    event->accept();
+    // The message loop ends when the main window closes, whatever else is still shown.
+    if (Application && Application->MainForm == this)
+        QCoreApplication::quit();
+}
+
+void TForm::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if (enter || escape) {
+        for (TBitBtn* button : findChildren<TBitBtn*>()) {
+            if ((enter ? button->Default : button->Cancel) && button->isEnabled() && button->isVisible()) {
+                button->Click();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TMenuItem::TMenuItem(QObject* parent, const QString& name, const QString& caption) : QAction(caption, parent)
+{
+    setObjectName(name);
+    connect(this, &QAction::triggered, this, [this] { Click(); });
+}
+
+void TMenuItem::Add(TMenuItem* item)
+{
+    if (!Entries) {
+        Entries = new QMenu(text());
+        Entries->setParent(qobject_cast<QWidget*>(parent()), Entries->windowFlags());
+        setMenu(Entries);
+    }
+    item->setParent(Entries);
+    Entries->addAction(item);
+}
+
+void TMenuItem::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+TMainMenu::TMainMenu(QWidget* parent, const QString& name) : QMenuBar(parent) { setObjectName(name); }
+
+void TMainMenu::Add(TMenuItem* item)
+{
+    item->setParent(this);
+    addAction(item);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TTimer::TTimer(QObject* parent, const QString& name, int interval, bool enabled) : QObject(parent)
+{
+    setObjectName(name);
+    Timer.setInterval(interval);
+    connect(&Timer, &QTimer::timeout, this, [this] { Tick(); });
+    if (enabled)
+        Timer.start();
+}
+
+void TTimer::SetEnabled(bool on)
+{
+    if (on)
+        Timer.start();
+    else
+        Timer.stop();
+}
+
+void TTimer::SetInterval(int ms)
+{
+    Timer.setInterval(ms);
+    if (Timer.isActive())
+        Timer.start();
+}
+
+void TTimer::Tick()
+{
+    if (OnTimer)
+        OnTimer(this);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+TApplication TheApplication;
+}
+TApplication* Application = &TheApplication;
+
+void TApplication::Initialize()
+{
+    // The main window decides when the program ends, not the last window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+int TApplication::Run()
+{
+    QCoreApplication::setApplicationName(Title);
+    return QApplication::exec();
+}
+
+void ShowException(const std::exception& error)
+{
+    QMessageBox::critical(nullptr, Application->Title, QString::fromLocal8Bit(error.what()));
+}

@@ -1,0 +1,132 @@
+// Windows, menus, timers and the application object of the window toolkit.
+#pragma once
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWidget>
+#include <exception>
+
+#include "toolkit/Controls.h"
+
+class TMenuItem;
+
+// The window decorations a form may ask for.
+enum TBorderIcons { biNone, biSystemMenu };
+
+class TForm : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TForm(const QString& name, const QString& caption);
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool on) { setEnabled(on); }
+    bool Visible() const { return isVisible(); }
+    void SetVisible(bool on) { setVisible(on); }
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // The controls go into the client area, below the menu bar if the form has one.
+    QWidget* Client() const { return ClientArea; }
+    // A fixed single border: the window cannot be resized.
+    void SetClientSize(int width, int height);
+    void SetBorder(TBorderIcons icons, bool stayOnTop);
+    void SetMenu(QMenuBar* menu);
+
+    void Show();
+    void Hide();
+    void Close() { close(); }
+    void SetFocus();
+    // Shows the window modally and returns when it is hidden again.
+    void ShowModal();
+
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnClose;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Layout();
+    QWidget* ClientArea;
+    QMenuBar* Menu = nullptr;
+    int ClientWidth = 0;
+    int ClientHeight = 0;
+    bool Centred = false;
+};
+
+class TMenuItem : public QAction {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    TMenuItem(QObject* parent, const QString& name, const QString& caption);
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+    bool Enabled() const { return isEnabled(); }
+    void SetEnabled(bool on) { setEnabled(on); }
+    bool Visible() const { return isVisible(); }
+    void SetVisible(bool on) { setVisible(on); }
+    // Adds an entry below this item, which then opens a drop-down menu.
+    void Add(TMenuItem* item);
+    void Click();
+    TNotifyEvent OnClick;
+
+private:
+    QMenu* Entries = nullptr;
+};
+
+class TMainMenu : public QMenuBar {
+    Q_OBJECT
+public:
+    TMainMenu(QWidget* parent, const QString& name);
+    void Add(TMenuItem* item);
+};
+
+class TTimer : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
+    Q_PROPERTY(int Interval READ Interval WRITE SetInterval)
+public:
+    TTimer(QObject* parent, const QString& name, int interval, bool enabled);
+    bool Enabled() const { return Timer.isActive(); }
+    void SetEnabled(bool on);
+    int Interval() const { return Timer.interval(); }
+    // A new interval restarts a running timer, as the toolkit does.
+    void SetInterval(int ms);
+    TNotifyEvent OnTimer;
+    // Runs the timer's handler now, as a tick would.
+    void Tick();
+
+private:
+    QTimer Timer;
+};
+
+// The application object: title, the windows it owns, the message loop.
+class TApplication {
+public:
+    void Initialize();
+    QString Title;
+    // Creates a window into its variable; the first window created is the main window.
+    template <class T>
+    void CreateForm(T*& variable)
+    {
+        variable = new T;
+        if (!MainForm)
+            MainForm = variable;
+    }
+    int Run();
+    TForm* MainForm = nullptr;
+};
+
+extern TApplication* Application;
+
+// Shows an exception to the user in a message box.
+void ShowException(const std::exception& error);

@@ -1,0 +1,499 @@
+#include "ui/Farbenrater.h"
+
+#include <QPainter>
+#include <cstring>
+#include <functional>
+
+#include "game/Spielzustand.h"
+#include "solver/Workthread.h"
+#include "ui/Einstellungen.h"
+#include "ui/Farbenrateraufloesung.h"
+#include "ui/Farbmerkerbox.h"
+#include "ui/Hilfe_memoform.h"
+
+TForm1* Form1 = nullptr;
+char MeldungsText[80] = "";
+int32_t BlinkZaehler = 0;
+
+namespace {
+
+constexpr char ZeilenZeichen[] = "0123456789ABC";  // the row's character in the shape names
+
+// What each picker square chooses. The green square itself is painted clLime.
+constexpr TColor PickerFarben[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
+constexpr TColor PickerAnstrich[8] = {clRed, clYellow, clLime, clBlue, clFuchsia, clAqua, clBlack, clWhite};
+constexpr const char* PickerNamen[8] = {"RedFarbwahl_Shape",     "YellowFarbwahl_Shape",  "GreenFarbwahl_Shape",
+                                        "BlueFarbwahl_Shape",    "ViolettFarbwahl_Shape", "TuerkisFarbwahl_Shape",
+                                        "BlackFarbwahl_Shape",   "WhiteFarbwahl_Shape"};
+constexpr int PickerLinks[8] = {5, 34, 63, 92, 122, 151, 180, 210};
+
+constexpr int SteckerLinks[8] = {32, 67, 102, 138, 173, 209, 244, 280};
+
+using ZeilenHandler = void (TForm1::*)(TObject*, TMouseButton, TShiftState, int, int);
+constexpr ZeilenHandler SteckerHandler[13] = {
+    nullptr,
+    &TForm1::SteckerZeile1_MouseDown,  &TForm1::SteckerZeile2_MouseDown,  &TForm1::SteckerZeile3_MouseDown,
+    &TForm1::SteckerZeile4_MouseDown,  &TForm1::SteckerZeile5_MouseDown,  &TForm1::SteckerZeile6_MouseDown,
+    &TForm1::SteckerZeile7_MouseDown,  &TForm1::SteckerZeile8_MouseDown,  &TForm1::SteckerZeile9_MouseDown,
+    &TForm1::SteckerZeile10_MouseDown, &TForm1::SteckerZeile11_MouseDown, &TForm1::SteckerZeile12_MouseDown};
+constexpr ZeilenHandler StiftHandler[13] = {
+    nullptr,
+    &TForm1::StiftZeile1_MouseDown,  &TForm1::StiftZeile2_MouseDown,  &TForm1::StiftZeile3_MouseDown,
+    &TForm1::stiftZeile4_MouseDown,  &TForm1::StiftZeile5_MouseDown,  &TForm1::StiftZeile6_MouseDown,
+    &TForm1::StiftZeile7_MouseDown,  &TForm1::StiftZeile8_MouseDown,  &TForm1::StiftZeile9_MouseDown,
+    &TForm1::StiftZeile10_MouseDown, &TForm1::StiftZeile11_MouseDown, &TForm1::stiftZeile12_MouseDown};
+
+// The check button's own picture: a black and a white key peg. The disabled look is derived.
+QIcon PruefenBild()
+{
+    QPixmap bild(18, 18);
+    bild.fill(Qt::transparent);
+    QPainter maler(&bild);
+    maler.setRenderHint(QPainter::Antialiasing);
+    maler.setPen(Qt::black);
+    maler.setBrush(Qt::black);
+    maler.drawEllipse(QRectF(1.5, 4.5, 8, 8));
+    maler.setBrush(Qt::white);
+    maler.drawEllipse(QRectF(8.5, 4.5, 8, 8));
+    return QIcon(bild);
+}
+
+}  // namespace
+
+TForm1::TForm1() : TForm(QStringLiteral("Form1"), QStringLiteral("Farbenrater 1.1 \u2013 Finde den geheimen Farbcode"))
+{
+    SetClientSize(693, 535);
+    SetBorder(biNone, false);
+    SetCursor(this, crNo);
+    MenueAnlegen();
+    PickerAnlegen();
+    BrettAnlegen();
+    BedienfeldAnlegen();
+
+    ProgressBar1 = new TProgressBar(Client(), QStringLiteral("ProgressBar1"));
+    ProgressBar1->SetBounds(8, 482, 673, 17);
+    SetCursor(ProgressBar1, crNo);
+
+    StatusBar = new TStatusBar(Client(), QStringLiteral("StatusBar"));
+    StatusBar->SetBounds(0, 507, 693, 28);
+    StatusBar->SetColor(clSilver);
+    SetFont(StatusBar, "Times New Roman", -16, true);
+    StatusBar->SetSimpleText(QStringLiteral("Komm und Spiel mit mir"));
+    SetCursor(StatusBar, crNo);
+
+    StatusBarTimer = new TTimer(this, QStringLiteral("StatusBarTimer"), 1000, true);
+    StatusBarTimer->OnTimer = std::bind_front(&TForm1::StatusBarTimerTimer, this);
+    StartTimer = new TTimer(this, QStringLiteral("StartTimer"), 100, false);
+    StartTimer->OnTimer = std::bind_front(&TForm1::StartTimerTimer, this);
+    OnClose = std::bind_front(&TForm1::FormClose, this);
+
+    // The game's start values, then the worker, then the controls' start state.
+    ZufallsgeneratorStarten();
+    AnzahlFarben = 8;
+    AnzahlFelder = 4;
+    FarbTabelleFuellen();
+    SpielerModus = ModusMensch;
+    StartTimer->SetEnabled(true);
+    WorkThread = new TWorkThread(false);
+    ComputerFarbTabelleFuellen();
+    WorkThread->SetPriority(tpNormal);
+    WorkThread->Resume();
+    WorkThread->AuftragStoppen();
+    ProgressBar1->SetPosition(0);
+    Pruefen_BitBtn->SetEnabled(false);
+    FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    NeuesSpiel_BitBtn->SetEnabled(false);
+    ZeigeFarbCode_BitBtn->SetEnabled(false);
+    FarbMekerBox_BitBnt->SetEnabled(true);
+    InfoText("Neues Spiel");
+    SetCursor(SpielFeldPanel, crNo);
+}
+
+void TForm1::MenueAnlegen()
+{
+    MainMenu = new TMainMenu(this, QStringLiteral("MainMenu"));
+    Menu1 = new TMenuItem(MainMenu, QStringLiteral("Menu1"), QStringLiteral("Menü"));
+    MenuHilfe = new TMenuItem(Menu1, QStringLiteral("MenuHilfe"), QStringLiteral("Hilfe"));
+    MenuAutor = new TMenuItem(Menu1, QStringLiteral("MenuAutor"),
+                              QStringLiteral("Farbenrater 1.1 \u2013 ein Farbcode-Ratespiel, frei zum Spielen"));
+    MenuClose = new TMenuItem(Menu1, QStringLiteral("MenuClose"), QStringLiteral("Schließen"));
+    MainMenu->Add(Menu1);
+    Menu1->Add(MenuHilfe);
+    Menu1->Add(MenuAutor);
+    Menu1->Add(MenuClose);
+    MenuHilfe->OnClick = std::bind_front(&TForm1::MenuHilfeClick, this);
+    MenuClose->OnClick = std::bind_front(&TForm1::MenuCloseClick, this);
+    SetMenu(MainMenu);
+}
+
+void TForm1::PickerAnlegen()
+{
+    SteckerFarbWahl_Panel = new TPanel(Client(), QStringLiteral("SteckerFarbWahl_Panel"));
+    SteckerFarbWahl_Panel->SetBounds(8, 4, 297, 60);
+    SteckerFarbWahl_Panel->SetBevel(2);
+    SetCursor(SteckerFarbWahl_Panel, crNo);
+    ShowFarbwahl_Shape = new TShape(SteckerFarbWahl_Panel, QStringLiteral("ShowFarbwahl_Shape"), stCircle);
+    ShowFarbwahl_Shape->SetBounds(6, 9, 30, 43);
+    ShowFarbwahl_Shape->SetBrushColor(clRed);
+    SetCursor(ShowFarbwahl_Shape, crNo);
+    SteckerFabwahl_GroupBox = new TGroupBox(SteckerFarbWahl_Panel, QStringLiteral("SteckerFabwahl_GroupBox"),
+                                            QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
+    SteckerFabwahl_GroupBox->SetBounds(44, 5, 245, 49);
+    SetCursor(SteckerFabwahl_GroupBox, crHandPoint);
+    for (int i = 0; i < 8; ++i) {
+        auto* quadrat = new TShape(SteckerFabwahl_GroupBox, QString::fromLatin1(PickerNamen[i]), stRoundSquare);
+        quadrat->SetBounds(PickerLinks[i], 17, 33, 25);
+        quadrat->SetBrushColor(PickerAnstrich[i]);
+        SetCursor(quadrat, crHandPoint);
+        quadrat->OnMouseDown = std::bind_front(&TForm1::Farbwahl_ShapesMouseDown, this);
+        FarbwahlShapes[i] = quadrat;
+    }
+    // Later squares lie on top of earlier ones where they overlap, except black above white.
+    FarbwahlShapes[6]->raise();
+    RedFarbwahl_Shape = FarbwahlShapes[0];
+    YellowFarbwahl_Shape = FarbwahlShapes[1];
+    GreenFarbwahl_Shape = FarbwahlShapes[2];
+    BlueFarbwahl_Shape = FarbwahlShapes[3];
+    ViolettFarbwahl_Shape = FarbwahlShapes[4];
+    TuerkisFarbwahl_Shape = FarbwahlShapes[5];
+    BlackFarbwahl_Shape = FarbwahlShapes[6];
+    WhiteFarbwahl_Shape = FarbwahlShapes[7];
+
+    StiftFarbWahl_Panel = new TPanel(Client(), QStringLiteral("StiftFarbWahl_Panel"));
+    StiftFarbWahl_Panel->SetBounds(312, 4, 161, 61);
+    StiftFarbWahl_Panel->SetBevel(2);
+    StiftColor_Shape = new TShape(StiftFarbWahl_Panel, QStringLiteral("StiftColor_Shape"), stCircle);
+    StiftColor_Shape->SetBounds(7, 13, 25, 32);
+    StiftColor_Shape->SetBrushColor(clBlack);
+    SetCursor(StiftColor_Shape, crNo);
+    GroupBox1 = new TGroupBox(StiftFarbWahl_Panel, QStringLiteral("GroupBox1"), QStringLiteral("Stift FarbwahlBox"));
+    GroupBox1->SetBounds(38, 5, 113, 44);
+    const struct {
+        TShape** ziel;
+        const char* name;
+        int links;
+        TColor farbe;
+    } stifte[] = {{&StiftWhite_Shape, "StiftWhite_Shape", 12, clWhite},
+                  {&StiftBlack_Shape, "StiftBlack_Shape", 46, clBlack},
+                  {&StiftGray_Shape, "StiftGray_Shape", 80, clGray}};
+    for (const auto& s : stifte) {
+        *s.ziel = new TShape(GroupBox1, QString::fromLatin1(s.name), stRoundSquare);
+        (*s.ziel)->SetBounds(s.links, 16, 20, 25);
+        (*s.ziel)->SetBrushColor(s.farbe);
+        SetCursor(*s.ziel, crHandPoint);
+        (*s.ziel)->OnMouseDown = std::bind_front(&TForm1::StiftFarbwahl_MouseDown, this);
+    }
+    StiftFarbWahl_Panel->Hide();
+
+    Info_StaticText = new TStaticText(Client(), QStringLiteral("Info_StaticText"), QStringLiteral("Farbenrater"));
+    Info_StaticText->SetBounds(480, 4, 201, 169);
+    Info_StaticText->SetColor(clSilver);
+    SetFont(Info_StaticText, "Times New Roman", -16, true, clBlack);
+    SetCursor(Info_StaticText, crNo);
+}
+
+void TForm1::BrettAnlegen()
+{
+    ScrollBox1 = new TScrollBox(Client(), QStringLiteral("ScrollBox1"));
+    ScrollBox1->SetBounds(8, 72, 465, 401);
+    ScrollBox1->SetRange(441, 609);
+    SetCursor(ScrollBox1, crHandPoint);
+    SpielFeldPanel = new TPanel(ScrollBox1->Content(), QStringLiteral("SpielFeldPanel"));
+    SpielFeldPanel->SetBounds(4, 0, 437, 609);
+    SpielFeldPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    SpielFeldPanel->setLineWidth(5);
+    SpielFeldPanel->OnMouseDown = std::bind_front(&TForm1::StiftZeile6_MouseDown, this);
+
+    SteckerZeilen[0] = StiftZeilen[0] = nullptr;
+    ZeilenLabels[0] = nullptr;
+    for (int p = 0; p < 8; ++p)
+        SteckerShapes[0][p] = StiftShapes[0][p] = nullptr;
+    for (int zeile = 1; zeile <= 12; ++zeile) {
+        const int oben = 16 + 48 * (zeile - 1);
+        const QString nummer = QString::number(zeile);
+        const QChar zeichen = QLatin1Char(ZeilenZeichen[zeile]);
+
+        auto* stecker = new TPanel(SpielFeldPanel, QStringLiteral("SteckerZeile%1_Panel").arg(zeile));
+        stecker->SetBounds(16, oben, 321, 41);
+        SteckerZeilen[zeile] = stecker;
+        auto* marke = new TLabel(stecker, QStringLiteral("AktiveZeile%1_Label").arg(zeile), nummer);
+        marke->SetBounds(8, 11, 20, zeile == 1 ? 22 : 19);
+        marke->setAlignment(Qt::AlignCenter);
+        SetFont(marke, "Times New Roman", -16, true);
+        if (zeile == 10)
+            marke->SetColor(clSilver);
+        ZeilenLabels[zeile] = marke;
+
+        auto* stift = new TPanel(SpielFeldPanel, QStringLiteral("StiftZeile%1_Panel").arg(zeile));
+        stift->SetBounds(344, oben, 75, 41);
+        StiftZeilen[zeile] = stift;
+
+        for (int p = 0; p < 8; ++p) {
+            auto* loch = new TShape(stecker, QStringLiteral("Stecker_Shape%1%2").arg(zeichen).arg(p), stCircle);
+            loch->SetBounds(SteckerLinks[p], 8, 33, 25);
+            loch->SetBrushColor(clGray);
+            loch->OnMouseDown = std::bind_front(SteckerHandler[zeile], this);
+            SteckerShapes[zeile][p] = loch;
+
+            // Key pegs stand in four columns of two: column p/2, upper hole for even p.
+            auto* klein = new TShape(stift, QStringLiteral("Stift_Shape%1%2").arg(zeichen).arg(p), stCircle);
+            klein->SetBounds(2 + 18 * (p / 2), p % 2 == 0 ? 6 : 22, 17, 12);
+            klein->SetBrushColor(clGray);
+            klein->OnMouseDown = std::bind_front(StiftHandler[zeile], this);
+            StiftShapes[zeile][p] = klein;
+        }
+    }
+    SetCursor(StiftShapes[1][0], crArrow);
+    ScrollBox1->SetVertScrollBarPosition(8);
+}
+
+void TForm1::BedienfeldAnlegen()
+{
+    GroupBox3 = new TGroupBox(Client(), QStringLiteral("GroupBox3"), QStringLiteral("Bedienfeld"));
+    GroupBox3->SetBounds(480, 183, 201, 289);
+    SetFont(GroupBox3, "MS Sans Serif", -11, true);
+    SetCursor(GroupBox3, crNo);
+    const struct {
+        TBitBtn** ziel;
+        const char* name;
+        const char* titel;
+        TBitBtnKind art;
+        int oben;
+    } knoepfe[] = {
+        {&Pruefen_BitBtn, "Pruefen_BitBtn", "Computer Prüfen ", bkCustom, 16},
+        {&FarbCodeGeprueft_BitBtn, "FarbCodeGeprueft_BitBtn", "Mensch Geprüft", bkOK, 64},
+        {&ZeigeFarbCode_BitBtn, "ZeigeFarbCode_BitBtn", "Zeige Farbcode", bkHelp, 112},
+        {&NeuesSpiel_BitBtn, "NeuesSpiel_BitBtn", "Neues Spiel", bkCancel, 160},
+        {&FarbMekerBox_BitBnt, "FarbMekerBox_BitBnt", "Farbcode MerkerBox", bkHelp, 216},
+        {&BitBtn3, "BitBtn3", "Schließen", bkClose, 256},
+    };
+    for (const auto& k : knoepfe) {
+        *k.ziel = new TBitBtn(GroupBox3, QString::fromLatin1(k.name), QString::fromUtf8(k.titel), k.art);
+        (*k.ziel)->SetBounds(24, k.oben, 145, 25);
+        SetCursor(*k.ziel, crHandPoint);
+        // The stock kinds only choose the picture here; none of them answers Enter or Escape.
+        (*k.ziel)->Default = false;
+        (*k.ziel)->Cancel = false;
+    }
+    BitBtn3->SetBounds(44, 256, 105, 25);
+    Pruefen_BitBtn->SetGlyph(PruefenBild());
+    Pruefen_BitBtn->Default = true;
+    Pruefen_BitBtn->OnClick = std::bind_front(&TForm1::Pruefen_BitBtnClick, this);
+    FarbCodeGeprueft_BitBtn->OnClick = std::bind_front(&TForm1::FarbCodeGeprueft_BitBtnClick, this);
+    ZeigeFarbCode_BitBtn->OnClick = std::bind_front(&TForm1::ZeigeFarbCode_BitBtnClick, this);
+    NeuesSpiel_BitBtn->OnClick = std::bind_front(&TForm1::NeuesSpiel_BitBtnClick, this);
+    FarbMekerBox_BitBnt->OnClick = std::bind_front(&TForm1::FarbMekerBox_BitBntClick, this);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Window operations
+
+void TForm1::SetzeSteckerFarbe(int32_t zeile, int32_t feld, TColor farbe)
+{
+    if (static_cast<uint32_t>(zeile) - 1u < 12u && static_cast<uint32_t>(feld) < 8u)
+        SteckerShapes[zeile][feld]->SetBrushColor(farbe);
+}
+
+void TForm1::SetzeStiftFarbe(int32_t zeile, int32_t feld, TColor farbe)
+{
+    if (static_cast<uint32_t>(zeile) - 1u < 12u && static_cast<uint32_t>(feld) < 8u)
+        StiftShapes[zeile][feld]->SetBrushColor(farbe);
+}
+
+void TForm1::FelderAnzeigen()
+{
+    for (int p = 0; p < 8; ++p)
+        Form2->CZufallsCode_Shape[p]->SetVisible(p < AnzahlFelder);
+    for (int p = 0; p < 8; ++p)
+        Form3->MerkerFarbCode_Shape[p]->SetVisible(p < AnzahlFelder);
+    for (int zeile = 1; zeile <= 12; ++zeile)
+        for (int p = 0; p < 8; ++p)
+            SteckerShapes[zeile][p]->SetVisible(p < AnzahlFelder);
+    for (int zeile = 1; zeile <= 12; ++zeile)
+        for (int p = 0; p < 8; ++p)
+            StiftShapes[zeile][p]->SetVisible(p < AnzahlFelder);
+}
+
+void TForm1::FarbenAnzeigen()
+{
+    SteckerFarbe = clRed;
+    ShowFarbwahl_Shape->SetBrushColor(clRed);
+    SteckerFarbIndex = 0;
+    if (AnzahlFarben >= 2 && AnzahlFarben <= 8)
+        for (int i = 0; i < 8; ++i)
+            FarbwahlShapes[i]->SetVisible(i < AnzahlFarben);
+}
+
+void TForm1::MeldungAnzeigen(const char* text)
+{
+    BlinkZaehler = 0;
+    StatusBarTimer->SetEnabled(false);
+    // At most 79 bytes, cut on a character boundary, so the text always fits its buffer.
+    size_t laenge = std::strlen(text);
+    if (laenge > sizeof MeldungsText - 1) {
+        laenge = sizeof MeldungsText - 1;
+        while (laenge > 0 && (static_cast<unsigned char>(text[laenge]) & 0xC0) == 0x80)
+            --laenge;
+    }
+    std::memcpy(MeldungsText, text, laenge);
+    MeldungsText[laenge] = '\0';
+    StatusBar->SetSimpleText(QString::fromUtf8(MeldungsText));
+    StatusBarTimer->SetInterval(1000);
+    StatusBarTimer->SetEnabled(true);
+}
+
+void TForm1::MeldungAnzeigen(const QString& text) { MeldungAnzeigen(text.toUtf8().constData()); }
+
+void TForm1::StatusBarTimerTimer(TObject*)
+{
+    ++BlinkZaehler;
+    if (BlinkZaehler % 2 == 1) {
+        StatusBar->SetSimpleText(QString());
+        StatusBarTimer->SetInterval(300);
+    } else {
+        StatusBar->SetSimpleText(QString::fromUtf8(MeldungsText));
+        StatusBarTimer->SetInterval(1000);
+    }
+    if (BlinkZaehler > 10) {
+        StatusBarTimer->SetEnabled(false);
+        StatusBar->SetSimpleText(QString());
+    }
+}
+
+void TForm1::InfoText(const char* text) { Info_StaticText->SetCaption(QString::fromUtf8(text)); }
+
+void TForm1::LoescheSpielfeld()
+{
+    for (int zeile = 0; zeile <= 12; ++zeile) {
+        for (int p = 0; p < 8; ++p) {
+            SteckerFeld[zeile][p] = LeerFeld;
+            SetzeSteckerFarbe(zeile, p, clGray);
+            StiftFeld[zeile][p] = LeerFeld;
+            SetzeStiftFarbe(zeile, p, clGray);
+        }
+    }
+    LoescheZeilenMarken();
+}
+
+void TForm1::LoescheZeilenMarken()
+{
+    for (int zeile = 1; zeile <= 12; ++zeile)
+        ZeilenLabels[zeile]->SetColor(clBtnFace);
+}
+
+void TForm1::SetzeZeilenMarke(int32_t zeile, TColor farbe)
+{
+    if (zeile >= 1 && zeile <= 12)
+        ZeilenLabels[zeile]->SetColor(farbe);
+    else
+        LoescheZeilenMarken();
+}
+
+void TForm1::SteckerZeilenFreigeben(bool an)
+{
+    for (int zeile = 1; zeile <= 12; ++zeile)
+        SteckerZeilen[zeile]->SetEnabled(an);
+}
+
+void TForm1::StiftZeilenFreigeben(bool an)
+{
+    for (int zeile = 1; zeile <= 12; ++zeile)
+        StiftZeilen[zeile]->SetEnabled(an);
+}
+
+void TForm1::SetzeAktivenStift(int32_t feld, TColor farbe) { SetzeStiftFarbe(AktiveZeile, feld, farbe); }
+
+// ---------------------------------------------------------------------------------------------
+// Handlers
+
+void TForm1::StartTimerTimer(TObject*)
+{
+    StartTimer->SetEnabled(false);
+    NeuesSpiel_BitBtn->Click();
+}
+
+void TForm1::FormClose(TObject*)
+{
+    // The worker is asked to end and given the time to do so while its last hand-overs are
+    // served; the program must not end under a running phase.
+    WorkThread->Terminate();
+    WorkThread->AuftragStoppen();
+    WorkThread->WaitFor(5000);
+}
+
+void TForm1::Farbwahl_ShapesMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)
+{
+    for (int i = 0; i < 8; ++i) {
+        if (Sender == FarbwahlShapes[i]) {
+            ShowFarbwahl_Shape->SetBrushColor(PickerFarben[i]);
+            SteckerFarbe = PickerFarben[i];
+            SteckerFarbIndex = i;
+            return;
+        }
+    }
+}
+
+void TForm1::StiftFarbwahl_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)
+{
+    if (Sender == StiftWhite_Shape) {
+        StiftFarbe = 0xFFFFFF;
+        StiftFarbIndex = StiftWeiss;
+    } else if (Sender == StiftBlack_Shape) {
+        StiftFarbe = 0x000000;
+        StiftFarbIndex = StiftSchwarz;
+    } else if (Sender == StiftGray_Shape) {
+        StiftFarbe = 0x808080;
+        StiftFarbIndex = StiftGrau;
+    }
+    StiftColor_Shape->SetBrushColor(StiftFarbe);
+}
+
+void TForm1::SteckerSetzen(int32_t zeile, TObject* Sender)
+{
+    if (AktiveZeile != zeile) {
+        MeldungAnzeigen("Diese Zeile ist gesperrt.");
+        return;
+    }
+    MeldungAnzeigen("");
+    for (int p = 0; p < 8; ++p) {
+        if (Sender == SteckerShapes[zeile][p]) {
+            SteckerShapes[zeile][p]->SetBrushColor(SteckerFarbe);
+            SteckerFeld[zeile][p] = static_cast<int8_t>(SteckerFarbIndex);
+            return;
+        }
+    }
+}
+
+void TForm1::StiftSetzen(int32_t zeile, TObject* Sender)
+{
+    if (AktiveZeile != zeile) {
+        MeldungAnzeigen("Diese Zeile ist gesperrt.");
+        return;
+    }
+    MeldungAnzeigen("");
+    for (int p = 0; p < 8; ++p) {
+        if (Sender == StiftShapes[zeile][p]) {
+            StiftShapes[zeile][p]->SetBrushColor(StiftFarbe);
+            StiftFeld[zeile][p] = static_cast<int8_t>(StiftFarbIndex);
+            return;
+        }
+    }
+}
+
+void TForm1::ZeigeFarbCode_BitBtnClick(TObject*) { Form2->Show(); }
+
+void TForm1::FarbMekerBox_BitBntClick(TObject*) { Form3->Show(); }
+
+void TForm1::MenuHilfeClick(TObject*) { Hilfe_Form->ShowModal(); }
+
+void TForm1::MenuCloseClick(TObject*)
+{
+    // Ends the program at once with status 0, without the close handler; only the worker is
+    // stopped and joined first, so nothing runs on while the process goes away.
+    WorkThread->AuftragStoppen();
+    WorkThread->Terminate();
+    WorkThread->WaitFor(5000);
+    WorkThread->Shutdown();
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

@@ -1,0 +1,143 @@
+// The main window: the board, the pickers, the information panel, the control group, the
+// progress bar, the blinking status bar and the menu. The turn flow lives here too
+// (game/Spielablauf.cpp).
+#pragma once
+
+#include <QString>
+
+#include "toolkit/Forms.h"
+
+// The status-bar ticker: the message being blinked and the ticks since it was set.
+extern char MeldungsText[80];
+extern int32_t BlinkZaehler;
+
+class TForm1 : public TForm {
+    Q_OBJECT
+public:
+    TForm1();
+
+    // Code-peg picker
+    TPanel* SteckerFarbWahl_Panel;
+    TShape* ShowFarbwahl_Shape;
+    TGroupBox* SteckerFabwahl_GroupBox;
+    TShape* RedFarbwahl_Shape;
+    TShape* YellowFarbwahl_Shape;
+    TShape* GreenFarbwahl_Shape;
+    TShape* BlueFarbwahl_Shape;
+    TShape* ViolettFarbwahl_Shape;
+    TShape* TuerkisFarbwahl_Shape;
+    TShape* BlackFarbwahl_Shape;
+    TShape* WhiteFarbwahl_Shape;
+    TShape* FarbwahlShapes[8];  // the eight squares in colour order
+
+    // Key-peg picker
+    TPanel* StiftFarbWahl_Panel;
+    TShape* StiftColor_Shape;
+    TGroupBox* GroupBox1;
+    TShape* StiftWhite_Shape;
+    TShape* StiftBlack_Shape;
+    TShape* StiftGray_Shape;
+
+    TStaticText* Info_StaticText;
+
+    // Board: rows 1..12 (index 0 unused)
+    TScrollBox* ScrollBox1;
+    TPanel* SpielFeldPanel;
+    TPanel* SteckerZeilen[13];
+    TPanel* StiftZeilen[13];
+    TLabel* ZeilenLabels[13];
+    TShape* SteckerShapes[13][8];
+    TShape* StiftShapes[13][8];
+
+    // Control group
+    TGroupBox* GroupBox3;
+    TBitBtn* Pruefen_BitBtn;
+    TBitBtn* FarbCodeGeprueft_BitBtn;
+    TBitBtn* ZeigeFarbCode_BitBtn;
+    TBitBtn* NeuesSpiel_BitBtn;
+    TBitBtn* FarbMekerBox_BitBnt;
+    TBitBtn* BitBtn3;
+
+    TProgressBar* ProgressBar1;
+    TStatusBar* StatusBar;
+    TTimer* StatusBarTimer;
+    TTimer* StartTimer;
+    TMainMenu* MainMenu;
+    TMenuItem* Menu1;
+    TMenuItem* MenuHilfe;
+    TMenuItem* MenuAutor;
+    TMenuItem* MenuClose;
+
+    // Window operations
+    void SetzeSteckerFarbe(int32_t zeile, int32_t feld, TColor farbe);
+    void SetzeStiftFarbe(int32_t zeile, int32_t feld, TColor farbe);
+    void FelderAnzeigen();
+    void FarbenAnzeigen();
+    void MeldungAnzeigen(const char* text);
+    void MeldungAnzeigen(const QString& text);
+    void LoescheSpielfeld();
+    void LoescheZeilenMarken();
+    void SetzeZeilenMarke(int32_t zeile, TColor farbe);
+    void SteckerZeilenFreigeben(bool an);
+    void StiftZeilenFreigeben(bool an);
+    void SetzeAktivenStift(int32_t feld, TColor farbe);
+    // Moves the active row on (at most to 12), scrolls at row 9 and, if asked, marks it.
+    void ZeileWeiter(bool markieren);
+    void InfoText(const char* text);
+
+    // Turn flow
+    void StarteSpiel();
+    void StarteDemo();
+    void Pruefen_BitBtnClick(TObject* Sender);
+    void FarbCodeGeprueft_BitBtnClick(TObject* Sender);
+    void NeuesSpiel_BitBtnClick(TObject* Sender);
+    // The computer's next guess in mode "Computer": next row, marked, painted, waiting for pegs.
+    void RatecodeZeigen(int32_t index);
+    // No code fits the human's answers any more.
+    void WiderspruchZeigen();
+
+    // Handlers
+    void FormClose(TObject* Sender);
+    void StartTimerTimer(TObject* Sender);
+    void StatusBarTimerTimer(TObject* Sender);
+    void Farbwahl_ShapesMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void StiftFarbwahl_MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void ZeigeFarbCode_BitBtnClick(TObject* Sender);
+    void FarbMekerBox_BitBntClick(TObject* Sender);
+    void MenuHilfeClick(TObject* Sender);
+    void MenuCloseClick(TObject* Sender);
+
+    // One code-peg and one key-peg handler per row; all of them place a peg in their own row.
+    void SteckerSetzen(int32_t zeile, TObject* Sender);
+    void StiftSetzen(int32_t zeile, TObject* Sender);
+#define FARBENRATER_ZEILE(N, stift)                                                                         \
+    void SteckerZeile##N##_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)                 \
+    {                                                                                                      \
+        SteckerSetzen(N, Sender);                                                                          \
+    }                                                                                                      \
+    void stift##N##_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)                 \
+    {                                                                                                      \
+        StiftSetzen(N, Sender);                                                                            \
+    }
+    FARBENRATER_ZEILE(1, StiftZeile)
+    FARBENRATER_ZEILE(2, StiftZeile)
+    FARBENRATER_ZEILE(3, StiftZeile)
+    FARBENRATER_ZEILE(4, stiftZeile)
+    FARBENRATER_ZEILE(5, StiftZeile)
+    FARBENRATER_ZEILE(6, StiftZeile)
+    FARBENRATER_ZEILE(7, StiftZeile)
+    FARBENRATER_ZEILE(8, StiftZeile)
+    FARBENRATER_ZEILE(9, StiftZeile)
+    FARBENRATER_ZEILE(10, StiftZeile)
+    FARBENRATER_ZEILE(11, StiftZeile)
+    FARBENRATER_ZEILE(12, stiftZeile)
+#undef FARBENRATER_ZEILE
+
+private:
+    void PickerAnlegen();
+    void BrettAnlegen();
+    void BedienfeldAnlegen();
+    void MenueAnlegen();
+};
+
+extern TForm1* Form1;

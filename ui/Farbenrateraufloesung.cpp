@@ -1,0 +1,38 @@
+#include "ui/Farbenrateraufloesung.h"
+
+#include <functional>
+
+#include "game/Spielzustand.h"
+#include "solver/Workthread.h"
+#include "ui/Farbenrater.h"
+
+TForm2* Form2 = nullptr;
+
+TForm2::TForm2() : TForm(QStringLiteral("Form2"), QStringLiteral("Auflösung"))
+{
+    SetClientSize(378, 105);
+    SetBorder(biNone, true);
+    Panel1 = new TPanel(Client(), QStringLiteral("Panel1"));
+    Panel1->SetBounds(48, 16, 289, 41);
+    // At creation the circles show the colours in their order.
+    static constexpr TColor anfang[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
+    for (int i = 0; i < 8; ++i) {
+        auto* kreis = new TShape(Panel1, QStringLiteral("CZufallsCode_Shape%1").arg(i), stCircle);
+        kreis->SetBounds(1 + 35 * i, 9, 33, 25);
+        kreis->SetBrushColor(anfang[i]);
+        SetCursor(kreis, crHandPoint);
+        CZufallsCode_Shape[i] = kreis;
+    }
+    NeuesSpiel_BitBtn1 = new TBitBtn(Client(), QStringLiteral("NeuesSpiel_BitBtn1"), QStringLiteral("Neues Spiel"), bkAbort);
+    NeuesSpiel_BitBtn1->SetBounds(128, 64, 105, 25);
+    NeuesSpiel_BitBtn1->OnClick = std::bind_front(&TForm2::NeuesSpiel_BitBtn1Click, this);
+}
+
+void TForm2::NeuesSpiel_BitBtn1Click(TObject*)
+{
+    WorkThread->AuftragStoppen();
+    Sleep(10);
+    Form1->ProgressBar1->SetPosition(0);
+    Hide();
+    Form1->NeuesSpiel_BitBtn->Click();
+}

@@ -1,0 +1,62 @@
+#include "ui/Farbmerkerbox.h"
+
+#include <functional>
+
+#include "game/Spielzustand.h"
+#include "ui/Farbenrater.h"
+
+TForm3* Form3 = nullptr;
+
+TForm3::TForm3()
+    : TForm(QStringLiteral("Form3"),
+            QStringLiteral("Farbcode  MerkerBox   Hier können Sie Ihren Farbcode eingeben."))
+{
+    SetClientSize(435, 82);
+    SetBorder(biNone, true);
+    FarbcodeMerkerBoxColse_BitBtn =
+        new TBitBtn(Client(), QStringLiteral("FarbcodeMerkerBoxColse_BitBtn"), QStringLiteral("Schließen"), bkCancel);
+    FarbcodeMerkerBoxColse_BitBtn->SetBounds(176, 56, 97, 25);
+    FarbcodeMerkerBoxColse_BitBtn->OnClick = std::bind_front(&TForm3::FarbcodeMerkerBoxColse_BitBtnClick, this);
+    Panel1 = new TPanel(Client(), QStringLiteral("Panel1"));
+    Panel1->SetBounds(72, 8, 297, 41);
+    Panel1->setLineWidth(3);
+    static constexpr int links[8] = {8, 43, 78, 114, 149, 185, 220, 256};
+    for (int i = 0; i < 8; ++i) {
+        auto* kreis = new TShape(Panel1, QStringLiteral("MerkerFarbCode_Shape%1").arg(i), stCircle);
+        kreis->SetBounds(links[i], 8, 33, 25);
+        kreis->SetBrushColor(clGray);
+        SetCursor(kreis, crHandPoint);
+        kreis->OnMouseDown = std::bind_front(&TForm3::MerkerFarbCode_MouseDown, this);
+        MerkerFarbCode_Shape[i] = kreis;
+    }
+    OnShow = std::bind_front(&TForm3::FormShow, this);
+    OnHide = std::bind_front(&TForm3::FormHide, this);
+}
+
+void TForm3::MerkerFarbCode_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)
+{
+    for (TShape* kreis : MerkerFarbCode_Shape) {
+        if (Sender == kreis) {
+            kreis->SetBrushColor(SteckerFarbe);
+            return;
+        }
+    }
+}
+
+void TForm3::FarbcodeMerkerBoxColse_BitBtnClick(TObject*) { Hide(); }
+
+void TForm3::FormShow(TObject*)
+{
+    Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
+    Form1->ShowFarbwahl_Shape->Show();
+    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
+}
+
+void TForm3::FormHide(TObject*)
+{
+    if (SpielerModus != ModusComputer && SpielerModus != ModusDemo)
+        return;
+    Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
+    Form1->ShowFarbwahl_Shape->Hide();
+    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Farben"));
+}

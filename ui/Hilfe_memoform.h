@@ -1,0 +1,15 @@
+// The help window with the rules of the game.
+#pragma once
+
+#include "toolkit/Forms.h"
+
+class THilfe_Form : public TForm {
+    Q_OBJECT
+public:
+    THilfe_Form();
+    TMemo* Hilfe_Memo;
+    TBitBtn* HilfeClose_BitBtn;
+    void HilfeClose_BitBtnClick(TObject* Sender);
+};
+
+extern THilfe_Form* Hilfe_Form;
