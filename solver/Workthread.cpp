@@ -63,7 +63,8 @@ bool TWorkThread::PhaseLaeuft()
 
 void TWorkThread::PhaseAbwarten()
 {
-    AwaitHandlingEvents([this] { return !PhaseLaeuft(); }, -1);
+    // A job that has been requested but not yet picked up counts as well.
+    AwaitHandlingEvents([this] { return !Aktiv.load(std::memory_order_acquire) && !PhaseLaeuft(); }, -1);
 }
 
 void TWorkThread::Execute()
@@ -117,9 +118,13 @@ bool TWorkThread::Melden(const std::function<void()>& wirkung)
     return gelaufen && aktuell;
 }
 
-void TWorkThread::PhaseBeenden()
+void TWorkThread::PhaseBeenden(const std::function<void()>& ergebnis)
 {
-    Melden([this] {
+    // The result and the end of the job reach the windows in one step, so that nobody sees the
+    // next guess while the job would still count as running.
+    Melden([&] {
+        if (ergebnis)
+            ergebnis();
         Aktiv.store(false, std::memory_order_release);
         Form1->ProgressBar1->SetPosition(100);
     });
@@ -163,7 +168,7 @@ void TWorkThread::MenschFiltern()
     Pruefung.Vorbereiten(Job.F, Job.n, Job.Rate, Job.Schwarz, Job.Weiss);
     if (!Filtern(false))
         return;
-    PhaseBeenden();
+    PhaseBeenden({});
 }
 
 void TWorkThread::ComputerRaten()
@@ -174,11 +179,10 @@ void TWorkThread::ComputerRaten()
         return;
     if (Kandidaten->AnyBitSet(Job.N)) {
         const int32_t index = RateCodeSuchen(*Kandidaten, Job.N, 1000, Zufallszahl);
-        Melden([index] { Form1->RatecodeZeigen(index); });
+        PhaseBeenden([index] { Form1->RatecodeZeigen(index); });
     } else {
-        Melden([] { Form1->WiderspruchZeigen(); });
+        PhaseBeenden([] { Form1->WiderspruchZeigen(); });
     }
-    PhaseBeenden();
 }
 
 void TWorkThread::DemoZugZeigen()

@@ -40,7 +40,8 @@ public:
 
     // True while a phase runs, also one that has been asked to stop and has not yet noticed.
     bool PhaseLaeuft();
-    // Main thread: waits, handling events (user input excepted), until no phase runs any more.
+    // Main thread: waits, handling events (user input excepted), until no job is requested or
+    // running any more.
     // Used before the game state a phase works on is reset or the next job is requested.
     void PhaseAbwarten();
 
@@ -70,7 +71,7 @@ private:
     // Runs one group of window effects on the main thread, unless the job has been stopped.
     bool Melden(const std::function<void()>& wirkung);
     bool Gestoppt() const;
-    void PhaseBeenden();
+    void PhaseBeenden(const std::function<void()>& ergebnis);
 
     std::mutex Sperre;  // guards Daten, Laeuft and the start of a phase
     AuftragsDaten Daten;

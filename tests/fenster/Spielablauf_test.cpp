@@ -1,0 +1,401 @@
+// Whole games through the widgets, as a player plays them, in all three modes.
+#include <QTimer>
+
+#include "Testhilfe.h"
+#include "game/Main.h"
+
+namespace {
+
+// The secret as the solution window shows it.
+std::vector<int> GeheimcodeAusFenster()
+{
+    std::vector<int> code;
+    for (int p = 0; p < AnzahlFelder; ++p) {
+        const uint farbe = Form2->CZufallsCode_Shape[p]->BrushColor();
+        const int index = static_cast<int>(std::find(FarbTabelle, FarbTabelle + 8, farbe) - FarbTabelle);
+        code.push_back(index);
+    }
+    return code;
+}
+
+std::vector<TColor> Stiftfarben(int zeile)
+{
+    std::vector<TColor> farben;
+    for (int p = 0; p < AnzahlFelder; ++p)
+        farben.push_back(Form1->StiftShapes[zeile][p]->BrushColor());
+    return farben;
+}
+
+// Key pegs as the program paints them: black ones first, then white, the rest gray.
+std::vector<TColor> Antwort(int schwarz, int weiss)
+{
+    std::vector<TColor> farben;
+    for (int p = 0; p < AnzahlFelder; ++p)
+        farben.push_back(p < schwarz ? clBlack : p < schwarz + weiss ? clWhite : clGray);
+    return farben;
+}
+
+void GeheimcodeSetzen(const std::vector<int>& code)
+{
+    for (size_t p = 0; p < code.size(); ++p)
+        FarbCode[p] = static_cast<int8_t>(code[p]);
+}
+
+}  // namespace
+
+TEST(SpielMensch, GuessesAreScoredUntilTheCodeIsFound)
+{
+    SpielBeginnen(ModusMensch, 6, 4);
+    EXPECT_TRUE(Form1->Pruefen_BitBtn->Enabled());
+    EXPECT_TRUE(Form1->ZeigeFarbCode_BitBtn->Enabled());
+    EXPECT_FALSE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+    EXPECT_EQ(Form1->ZeilenLabels[1]->Color(), clRed);
+    QTest::mouseClick(Form1->ZeigeFarbCode_BitBtn, Qt::LeftButton);
+    EXPECT_TRUE(Form2->Visible());
+    const std::vector<int> geheim = GeheimcodeAusFenster();
+    for (int f : geheim)
+        EXPECT_LT(f, 6);
+
+    // The program's own rule: a one-colour guess against a secret with that colour once.
+    GeheimcodeSetzen({0, 2, 3, 1});
+    CodeSetzen({0, 0, 0, 0});
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Stiftfarben(1), Antwort(1, 3));
+    EXPECT_EQ(AktiveZeile, 2);
+    EXPECT_EQ(Form1->ZeilenLabels[1]->Color(), clBtnFace);
+    EXPECT_EQ(Form1->ZeilenLabels[2]->Color(), clRed);
+    EXPECT_EQ(Form1->ProgressBar1->Position(), 0);  // no "Computer Frech": no solver job
+
+    // An incomplete row is refused and changes nothing.
+    CodeSetzen({1, 1});
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Status(), QStringLiteral("Es müssen alle Felder besetzt sein."));
+    EXPECT_EQ(AktiveZeile, 2);
+    EXPECT_EQ(Stiftfarben(2), Antwort(0, 0));
+
+    CodeSetzen({0, 2, 3, 1});
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Stiftfarben(2), Antwort(4, 0));
+    EXPECT_EQ(Info(), QStringLiteral("Spieler: Mensch\n\nSie haben den Code Gelöst."));
+    EXPECT_FALSE(Form1->Pruefen_BitBtn->Enabled());
+    EXPECT_EQ(AktiveZeile, 2);
+}
+
+TEST(SpielMensch, RowNineScrollsAndRowTwelveIsCheckedAgainFromGray)
+{
+    SpielBeginnen(ModusMensch, 8, 4);
+    GeheimcodeSetzen({0, 2, 3, 1});
+    AktiveZeile = 8;
+    CodeSetzen({5, 5, 5, 5});
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(AktiveZeile, 9);
+    EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 212);
+
+    AktiveZeile = 12;
+    CodeSetzen({0, 0, 0, 0});
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Stiftfarben(12), Antwort(1, 3));
+    CodeSetzen({2, 6, 6, 6});
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Stiftfarben(12), Antwort(0, 1));
+    EXPECT_EQ(AktiveZeile, 12);
+    EXPECT_EQ(Form1->ZeilenLabels[12]->Color(), clRed);
+    EXPECT_EQ(Form1->ZeilenLabels[11]->Color(), clBtnFace);
+    EXPECT_TRUE(Form1->Pruefen_BitBtn->Enabled());
+}
+
+TEST(SpielMensch, ComputerFrechInsultsImpossibleGuessesOnly)
+{
+    SpielBeginnen(ModusMensch, 6, 4, true);
+    const char* frech = "*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.";
+    GeheimcodeSetzen({0, 2, 3, 1});
+    CodeSetzen({4, 4, 5, 5});  // 0 black, 0 white: no 4 and no 5 in the secret
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Status(), QString());
+    WARTE_BIS(SolverRuht());
+    EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
+
+    CodeSetzen({4, 4, 5, 5});  // the same guess again
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Status(), QString::fromUtf8(frech));
+
+    CodeSetzen({0, 4, 1, 1});  // contains a 4, which the first answer ruled out
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Status(), QString::fromUtf8(frech));
+
+    CodeSetzen({0, 1, 1, 2});  // still possible
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Status(), QString());
+    WARTE_BIS(SolverRuht());
+
+    // Every answer was filtered: the set holds exactly the codes that fit all four.
+    const int8_t geraten[4][4] = {{4, 4, 5, 5}, {4, 4, 5, 5}, {0, 4, 1, 1}, {0, 1, 1, 2}};
+    int8_t code[8];
+    for (int32_t i = 0; i < 6 * 6 * 6 * 6; ++i) {
+        IndexZuCode(6, 4, i, code);
+        bool passt = true;
+        for (const auto& rate : geraten) {
+            int32_t s1, w1, s2, w2;
+            BewerteCode(FarbCode, rate, 4, s1, w1);
+            BewerteCode(code, rate, 4, s2, w2);
+            passt = passt && s1 == s2 && w1 == w2 && !std::equal(rate, rate + 4, code);
+        }
+        ASSERT_EQ(Kandidaten->TestBit(i), passt) << i;
+    }
+}
+
+TEST(SpielComputer, TheComputerFindsTheHumansCode)
+{
+    SpielBeginnen(ModusComputer, 6, 4);
+    EXPECT_FALSE(Form1->Pruefen_BitBtn->Enabled());
+    EXPECT_FALSE(Form1->ZeigeFarbCode_BitBtn->Enabled());
+    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Fraben"));
+    const int8_t geheim[4] = {3, 3, 0, 5};
+    for (int zug = 0; zug < 40; ++zug) {
+        ASSERT_TRUE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+        EXPECT_TRUE(Info().startsWith(QStringLiteral("Spieler: Computer.\nBitte Farbcode überprüfen.")));
+        for (int p = 0; p < 4; ++p)
+            EXPECT_EQ(Form1->SteckerShapes[AktiveZeile][p]->BrushColor(), ComputerFarbTabelle[FarbCode[p]]);
+        int32_t schwarz, weiss;
+        BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
+        std::vector<int> stifte;
+        for (int p = 0; p < 4; ++p)
+            stifte.push_back(p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : StiftGrau);
+        StifteSetzen(stifte);
+        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+        if (schwarz == 4) {
+            EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer\nIch habe Gewonnen."));
+            EXPECT_FALSE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+            EXPECT_FALSE(WorkThread->Aktiv);
+            return;
+        }
+        const int zeile = AktiveZeile;
+        WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+        EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
+        EXPECT_EQ(AktiveZeile, std::min(zeile + 1, 12));
+        EXPECT_EQ(Form1->ZeilenLabels[AktiveZeile]->Color(), clRed);
+    }
+    FAIL() << "the computer did not find the code";
+}
+
+TEST(SpielComputer, PairedCountingOfFourRedsIsAContradiction)
+{
+    SpielBeginnen(ModusComputer, 8, 4);
+    // As if the computer had guessed four reds.
+    GeheimcodeSetzen({0, 0, 0, 0});
+    CodeIndex = 0;
+    StifteSetzen({StiftGrau, StiftGrau, StiftSchwarz, StiftGrau});
+    QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Schwarz, 1);
+    EXPECT_EQ(Weiss, 0);
+    WARTE_BIS(Info().contains(QStringLiteral("betrogen")));
+    EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!"));
+    EXPECT_EQ(Status(), QStringLiteral("Sie haben eine falsche Angabe gemacht"));
+    WARTE_BIS(Form1->ProgressBar1->Position() == 100 && SolverRuht());
+    EXPECT_FALSE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+    EXPECT_EQ(AktiveZeile, 1);
+}
+
+TEST(SpielComputer, KeyPegsCountWhereverTheyStand)
+{
+    SpielBeginnen(ModusComputer, 8, 4);
+    StifteSetzen({StiftSchwarz, StiftSchwarz, StiftGrau, StiftWeiss});
+    QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+    EXPECT_EQ(Schwarz, 2);
+    EXPECT_EQ(Weiss, 1);
+    EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch."));
+    EXPECT_FALSE(Kandidaten->TestBit(CodeIndex));
+    WARTE_BIS(SolverRuht());
+}
+
+namespace {
+
+// Every row the demo filled shows the program's answer to its guess; the last one is the secret.
+void DemoBrettPruefen()
+{
+    int letzte = 0;
+    for (int zeile = 1; zeile <= 12; ++zeile) {
+        if (SteckerFeld[zeile][0] < 0)
+            break;
+        letzte = zeile;
+        int32_t schwarz, weiss;
+        BewerteCode(FarbCode, SteckerFeld[zeile], AnzahlFelder, schwarz, weiss);
+        if (zeile < 12)
+            EXPECT_EQ(Stiftfarben(zeile), Antwort(schwarz, weiss)) << zeile;
+        EXPECT_EQ(Form1->ZeilenLabels[zeile]->Color(), clBtnFace);
+    }
+    ASSERT_GT(letzte, 0);
+    int32_t schwarz, weiss;
+    BewerteCode(FarbCode, SteckerFeld[letzte], AnzahlFelder, schwarz, weiss);
+    EXPECT_EQ(schwarz, AnzahlFelder);
+    EXPECT_EQ(Stiftfarben(letzte), Antwort(AnzahlFelder, 0));
+}
+
+}  // namespace
+
+TEST(SpielDemo, PlaysToTheEndAndFindsTheSecret)
+{
+    for (auto [farben, felder] : {std::pair{2, 2}, std::pair{6, 4}, std::pair{8, 8}}) {
+        SpielBeginnen(ModusDemo, farben, felder);
+        EXPECT_TRUE(Form1->ZeigeFarbCode_BitBtn->Enabled());
+        EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Farben"));
+        WARTE_BIS(Info() == QStringLiteral("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
+        WARTE_BIS(SolverRuht());
+        EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
+        EXPECT_FALSE(WorkThread->Aktiv);
+        DemoBrettPruefen();
+    }
+}
+
+TEST(SpielDemo, NewGameFromEitherWindowStopsIt)
+{
+    for (bool ausLoesung : {false, true}) {
+        SpielBeginnen(ModusDemo, 8, 8);
+        QTest::qWait(30);
+        if (ausLoesung) {
+            QTest::mouseClick(Form1->ZeigeFarbCode_BitBtn, Qt::LeftButton);
+            QTest::mouseClick(Form2->NeuesSpiel_BitBtn1, Qt::LeftButton);
+            EXPECT_FALSE(Form2->Visible());
+        } else {
+            QTest::mouseClick(Form1->NeuesSpiel_BitBtn, Qt::LeftButton);
+        }
+        EXPECT_TRUE(Einstellungen_Form->Visible());
+        WARTE_BIS(SolverRuht());
+        EXPECT_EQ(Info(), QStringLiteral("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
+        EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
+        EXPECT_FALSE(WorkThread->Aktiv);
+        EXPECT_EQ(AktiveZeile, 1);
+    }
+}
+
+TEST(SpielDemo, RestartedAtOnceManyTimesLeavesNothingStale)
+{
+    SpielBeginnen(ModusDemo, 8, 6);
+    for (int i = 0; i < 25; ++i) {
+        Form1->StarteDemo();
+        if (i % 5 == 0)
+            QTest::qWait(5);
+    }
+    // The last demo alone runs to its end: the earlier ones' closing steps came before it started.
+    WARTE_BIS(SolverRuht());
+    EXPECT_EQ(Info(), QStringLiteral("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
+    DemoBrettPruefen();
+}
+
+TEST(Einstellungen, ChoicesChangeTheMainWindowAtOnce)
+{
+    ProgrammStarten();
+    auto* dialog = Einstellungen_Form;
+    auto* frech = dialog->ComputerFrech_CheckBox;
+    EXPECT_EQ(dialog->Caption(), QStringLiteral("Einstellungen"));
+    EXPECT_FALSE(Form1->NeuesSpiel_BitBtn->Enabled());
+
+    dialog->Spieler_RadioGroup->SetItemIndex(ModusMensch);
+    frech->SetChecked(true);
+    dialog->AnzahlFelder_TrackBar->SetPosition(7);
+    EXPECT_FALSE(frech->Visible());
+    EXPECT_FALSE(frech->Checked());
+    dialog->AnzahlFelder_TrackBar->SetPosition(6);
+    EXPECT_TRUE(frech->Visible());
+    EXPECT_EQ(dialog->AnzahlFelder_Label->Caption(), QStringLiteral("6"));
+    dialog->AnzahlFarben_TrackBar->SetPosition(5);
+    EXPECT_EQ(dialog->AnzahlFarben_Label->Caption(), QStringLiteral("5"));
+    EXPECT_FALSE(Form1->FarbwahlShapes[5]->Visible());
+
+    frech->SetChecked(true);
+    dialog->Spieler_RadioGroup->SetItemIndex(ModusComputer);
+    EXPECT_EQ(SpielerModus, ModusComputer);
+    EXPECT_FALSE(frech->Visible());
+    EXPECT_TRUE(Form3->Visible());
+    EXPECT_TRUE(Form1->StiftFarbWahl_Panel->Visible());
+    EXPECT_EQ(Info(), QStringLiteral("Spieler Computer.\n\nComputer gegen Mensch."));
+    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
+    dialog->AnzahlFelder_TrackBar->SetPosition(4);
+    EXPECT_FALSE(frech->Visible());
+
+    dialog->Spieler_RadioGroup->SetItemIndex(ModusDemo);
+    EXPECT_FALSE(Form3->Visible());
+    EXPECT_FALSE(Form1->SteckerFabwahl_GroupBox->Enabled());
+    EXPECT_FALSE(Form1->ShowFarbwahl_Shape->Visible());
+    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Farben"));
+    EXPECT_EQ(Info(), QStringLiteral("Demo Spiel.\n\nComuter gegen Computer."));
+
+    dialog->Spieler_RadioGroup->SetItemIndex(ModusMensch);
+    EXPECT_TRUE(frech->Visible());
+    EXPECT_TRUE(frech->Checked());
+    EXPECT_TRUE(Form1->SteckerFabwahl_GroupBox->Enabled());
+    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("FarbWahlBox (clicke auf ein Quadraht)"));
+
+    // Enter presses OK; the close box would only hide the dialog.
+    QTest::keyClick(dialog, Qt::Key_Return);
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_TRUE(Form1->NeuesSpiel_BitBtn->Enabled());
+    EXPECT_TRUE(Form1->SteckerZeilen[1]->Enabled());
+    EXPECT_FALSE(Form1->StiftZeilen[1]->Enabled());
+}
+
+TEST(Einstellungen, MarkerBoxInModeComputer)
+{
+    SpielBeginnen(ModusComputer, 8, 5);
+    EXPECT_EQ(Form3->Caption(), QStringLiteral("Farbcode  MerkerBox   Hier können Sie Ihren Farbcode eingeben."));
+    ASSERT_TRUE(Form3->Visible());
+    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Fraben"));
+    EXPECT_TRUE(Form3->MerkerFarbCode_Shape[4]->Visible());
+    EXPECT_FALSE(Form3->MerkerFarbCode_Shape[5]->Visible());
+    Druecken(Form1->BlueFarbwahl_Shape);
+    Druecken(Form3->MerkerFarbCode_Shape[2], Qt::RightButton);
+    EXPECT_EQ(Form3->MerkerFarbCode_Shape[2]->BrushColor(), clBlue);
+    Druecken(Form1->YellowFarbwahl_Shape);
+    EXPECT_EQ(Form3->MerkerFarbCode_Shape[2]->BrushColor(), clBlue);
+
+    QTest::mouseClick(Form3->FarbcodeMerkerBoxColse_BitBtn, Qt::LeftButton);
+    EXPECT_FALSE(Form3->Visible());
+    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Farben"));
+    EXPECT_FALSE(Form1->SteckerFabwahl_GroupBox->Enabled());
+    QTest::mouseClick(Form1->FarbMekerBox_BitBnt, Qt::LeftButton);
+    EXPECT_TRUE(Form3->Visible());
+    EXPECT_TRUE(Form1->SteckerFabwahl_GroupBox->Enabled());
+    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
+
+    // A new game in this mode opens the box again.
+    Form3->Hide();
+    Form1->NeuesSpiel_BitBtn->Click();
+    EXPECT_TRUE(Form3->Visible());
+}
+
+TEST(Hilfe, ShowsTheRulesModallyAndClosesWithEscape)
+{
+    ProgrammStarten();
+    QStringList zeilen;
+    QTimer::singleShot(50, [&] {
+        zeilen = Hilfe_Form->Hilfe_Memo->Lines();
+        EXPECT_TRUE(Hilfe_Form->Visible());
+        QTest::keyClick(Hilfe_Form, Qt::Key_Escape);
+    });
+    Form1->MenuHilfe->Click();
+    EXPECT_FALSE(Hilfe_Form->Visible());
+    ASSERT_EQ(zeilen.size(), 13);
+    EXPECT_EQ(zeilen[0], QStringLiteral("Farbenrater Regeln:"));
+    EXPECT_EQ(zeilen[1], QStringLiteral(" "));
+    EXPECT_EQ(zeilen[2], QStringLiteral("Der Computer hat eine zufällige Kombination von  Farben erzeugt. "));
+    EXPECT_EQ(zeilen[6], QStringLiteral("setzt der Computer einen kleinen weißen  Stift. "));
+    EXPECT_EQ(zeilen[10], QStringLiteral("Die Stelle, an der sich der ein schwarzer Stift befindet,"));
+    EXPECT_EQ(zeilen[12], QStringLiteral("auf welchen Ihrer Farbknöpfe er sich bezieht! "));
+    EXPECT_EQ(Hilfe_Form->HilfeClose_BitBtn->Caption(), QStringLiteral("Schließen"));
+
+    QTimer::singleShot(50, [] { QTest::mouseClick(Hilfe_Form->HilfeClose_BitBtn, Qt::LeftButton); });
+    Form1->MenuHilfe->Click();
+    EXPECT_FALSE(Hilfe_Form->Visible());
+}
+
+TEST(Menue, SchliessenEndsAtOnceWithStatusZeroWhileTheSolverRuns)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            SpielBeginnen(ModusDemo, 8, 8);
+            QTest::qWait(20);
+            Form1->MenuClose->Click();
+        },
+        ::testing::ExitedWithCode(0), "");
+}

@@ -1,0 +1,72 @@
+#include "Testhilfe.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The program reads no command line; the suite keeps its own arguments for GoogleTest.
+    static char name[] = "farbenrater_tests";
+    static char* argumente[] = {name, nullptr};
+    int anzahl = 1;
+    QApplication app(anzahl, argumente);
+    Application->Initialize();
+    Application->Title = QStringLiteral("Farbenrater 1.0");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
+
+void ProgrammStarten()
+{
+    if (!Form1) {
+        FormulareErzeugen();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+    }
+    WARTE_BIS(Einstellungen_Form->Visible() || Form1->NeuesSpiel_BitBtn->Enabled());
+}
+
+void SpielBeginnen(int modus, int farben, int felder, bool frech)
+{
+    ProgrammStarten();
+    if (!Einstellungen_Form->Visible())
+        Form1->NeuesSpiel_BitBtn->Click();
+    ASSERT_TRUE(Einstellungen_Form->Visible());
+    Einstellungen_Form->Spieler_RadioGroup->SetItemIndex(modus);
+    Einstellungen_Form->AnzahlFarben_TrackBar->SetPosition(farben);
+    Einstellungen_Form->AnzahlFelder_TrackBar->SetPosition(felder);
+    if (Einstellungen_Form->ComputerFrech_CheckBox->Visible())
+        Einstellungen_Form->ComputerFrech_CheckBox->SetChecked(frech);
+    QTest::mouseClick(Einstellungen_Form->EinstellungOK_BitBtn, Qt::LeftButton);
+    ASSERT_FALSE(Einstellungen_Form->Visible());
+}
+
+void Druecken(QWidget* ziel, Qt::MouseButton knopf)
+{
+    ASSERT_TRUE(ziel->isVisible());
+    QTest::mousePress(ziel, knopf, Qt::NoModifier, ziel->rect().center());
+    QTest::mouseRelease(ziel, knopf, Qt::NoModifier, ziel->rect().center());
+}
+
+void CodeSetzen(const std::vector<int>& farben)
+{
+    for (size_t p = 0; p < farben.size(); ++p) {
+        Druecken(Form1->FarbwahlShapes[farben[p]]);
+        Druecken(Form1->SteckerShapes[AktiveZeile][p]);
+    }
+}
+
+void StifteSetzen(const std::vector<int>& stifte)
+{
+    for (size_t p = 0; p < stifte.size(); ++p) {
+        TShape* wahl = stifte[p] == StiftSchwarz ? Form1->StiftBlack_Shape
+                       : stifte[p] == StiftWeiss ? Form1->StiftWhite_Shape
+                                                 : Form1->StiftGray_Shape;
+        Druecken(wahl);
+        Druecken(Form1->StiftShapes[AktiveZeile][p]);
+    }
+}
+
+QString Info() { return Form1->Info_StaticText->Caption(); }
+QString Status() { return Form1->StatusBar->SimpleText(); }
+
+bool SolverRuht() { return !WorkThread->Aktiv && !WorkThread->PhaseLaeuft(); }

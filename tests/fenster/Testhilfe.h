@@ -1,0 +1,42 @@
+// Shared helpers of the window suites: the program's windows on the offscreen platform, and the
+// moves a player makes.
+#pragma once
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/Farbenrater_Prj.h"
+#include "game/Spielzustand.h"
+#include "solver/BitOperationen.h"
+#include "solver/Workthread.h"
+#include "ui/Einstellungen.h"
+#include "ui/Farbenrater.h"
+#include "ui/Farbenrateraufloesung.h"
+#include "ui/Farbmerkerbox.h"
+#include "ui/Hilfe_memoform.h"
+
+// Waits for a condition by handling events, with a generous bound.
+#define WARTE_BIS(bedingung) ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(bedingung); }, 20000)) << #bedingung
+
+// Starts the program as the entry point does, once per test process, and waits for the
+// settings dialog that the start timer opens.
+void ProgrammStarten();
+
+// Opens a new game through the main window's button (or the start timer's first reset) and
+// confirms the settings dialog with the given choices.
+void SpielBeginnen(int modus, int farben, int felder, bool frech = false);
+
+// Presses a shape as the player would (left button unless told otherwise).
+void Druecken(QWidget* ziel, Qt::MouseButton knopf = Qt::LeftButton);
+
+// Places a guess in the active row through the picker and the row's holes.
+void CodeSetzen(const std::vector<int>& farben);
+
+// Sets key pegs (6 black, 7 white, 8 gray) in the active row through the key-peg picker.
+void StifteSetzen(const std::vector<int>& stifte);
+
+// No solver job requested or running.
+bool SolverRuht();
+
+QString Info();
+QString Status();
