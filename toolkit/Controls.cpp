@@ -17,6 +17,20 @@ QColor ToQColor(TColor color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+QString ColorName(TColor color)
+{
+    static const struct {
+        TColor color;
+        const char* name;
+    } names[] = {{0x0000FF, "rot"},      {0x00FFFF, "gelb"},   {0x00FF80, "grün"},   {0x00FF00, "grün"},
+                 {0xFF0000, "blau"},     {0xFF00FF, "violett"}, {0xFFFF00, "türkis"}, {0x000000, "schwarz"},
+                 {0xFFFFFF, "weiß"},     {0x808080, "leer"},    {0xC0C0C0, "silber"}};
+    for (const auto& n : names)
+        if (n.color == color)
+            return QString::fromUtf8(n.name);
+    return QStringLiteral("Farbe %1").arg(color, 6, 16, QLatin1Char('0'));
+}
+
 namespace {
 
 void FontFallbacks()
@@ -112,7 +126,20 @@ void TShape::SetBrushColor(uint color)
     if (Brush != color) {
         Brush = color;
         update();
+        UpdateAccessibleName();
     }
+}
+
+void TShape::SetAccessibleText(const QString& text)
+{
+    AccessibleText = text;
+    UpdateAccessibleName();
+}
+
+void TShape::UpdateAccessibleName()
+{
+    if (!AccessibleText.isEmpty())
+        setAccessibleName(AccessibleText + QStringLiteral(", ") + ColorName(Brush));
 }
 
 void TShape::paintEvent(QPaintEvent*)

@@ -32,6 +32,9 @@ using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TSh
 // Converts a toolkit colour, system colours included, to what the screen shows.
 QColor ToQColor(TColor color);
 
+// The colour's name as the player reads it; gray, the colour of an empty hole, reads "leer".
+QString ColorName(TColor color);
+
 // Asks for a font by its toolkit name; the names the program uses fall back through fontconfig.
 // A negative height is a character height in pixels, as the toolkit has it.
 void SetFont(QWidget* widget, const char* name, int height, bool bold, TColor color = clBlack);
@@ -63,6 +66,9 @@ public:
     T_CONTROL_METHODS
     uint BrushColor() const { return Brush; }
     void SetBrushColor(uint color);
+    // The accessible name is this text followed by the colour's name, kept up to date with the
+    // brush, so that a screen reader reads the board as it is.
+    void SetAccessibleText(const QString& text);
     TMouseEvent OnMouseDown;
 
 protected:
@@ -70,8 +76,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void UpdateAccessibleName();
     TShapeType Shape;
     TColor Brush = clWhite;
+    QString AccessibleText;
 };
 
 class TPanel : public QFrame {

@@ -135,6 +135,7 @@ void TForm1::PickerAnlegen()
     ShowFarbwahl_Shape = new TShape(SteckerFarbWahl_Panel, QStringLiteral("ShowFarbwahl_Shape"), stCircle);
     ShowFarbwahl_Shape->SetBounds(6, 9, 30, 43);
     ShowFarbwahl_Shape->SetBrushColor(clRed);
+    ShowFarbwahl_Shape->SetAccessibleText(QStringLiteral("Gewählte Farbe"));
     SetCursor(ShowFarbwahl_Shape, crNo);
     SteckerFabwahl_GroupBox = new TGroupBox(SteckerFarbWahl_Panel, QStringLiteral("SteckerFabwahl_GroupBox"),
                                             QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
@@ -146,6 +147,7 @@ void TForm1::PickerAnlegen()
         quadrat->SetBrushColor(PickerAnstrich[i]);
         SetCursor(quadrat, crHandPoint);
         quadrat->OnMouseDown = std::bind_front(&TForm1::Farbwahl_ShapesMouseDown, this);
+        quadrat->SetAccessibleText(QStringLiteral("Farbwahl"));
         FarbwahlShapes[i] = quadrat;
     }
     // Later squares lie on top of earlier ones where they overlap, except black above white.
@@ -165,6 +167,7 @@ void TForm1::PickerAnlegen()
     StiftColor_Shape = new TShape(StiftFarbWahl_Panel, QStringLiteral("StiftColor_Shape"), stCircle);
     StiftColor_Shape->SetBounds(7, 13, 25, 32);
     StiftColor_Shape->SetBrushColor(clBlack);
+    StiftColor_Shape->SetAccessibleText(QStringLiteral("Gewählter Stift"));
     SetCursor(StiftColor_Shape, crNo);
     GroupBox1 = new TGroupBox(StiftFarbWahl_Panel, QStringLiteral("GroupBox1"), QStringLiteral("Stift FarbwahlBox"));
     GroupBox1->SetBounds(38, 5, 113, 44);
@@ -182,6 +185,7 @@ void TForm1::PickerAnlegen()
         (*s.ziel)->SetBrushColor(s.farbe);
         SetCursor(*s.ziel, crHandPoint);
         (*s.ziel)->OnMouseDown = std::bind_front(&TForm1::StiftFarbwahl_MouseDown, this);
+        (*s.ziel)->SetAccessibleText(QStringLiteral("Stiftwahl"));
     }
     StiftFarbWahl_Panel->Hide();
 
@@ -233,6 +237,7 @@ void TForm1::BrettAnlegen()
             loch->SetBounds(SteckerLinks[p], 8, 33, 25);
             loch->SetBrushColor(clGray);
             loch->OnMouseDown = std::bind_front(SteckerHandler[zeile], this);
+            loch->SetAccessibleText(QStringLiteral("Zeile %1, Platz %2").arg(zeile).arg(p + 1));
             SteckerShapes[zeile][p] = loch;
 
             // Key pegs stand in four columns of two: column p/2, upper hole for even p.
@@ -240,6 +245,7 @@ void TForm1::BrettAnlegen()
             klein->SetBounds(2 + 18 * (p / 2), p % 2 == 0 ? 6 : 22, 17, 12);
             klein->SetBrushColor(clGray);
             klein->OnMouseDown = std::bind_front(StiftHandler[zeile], this);
+            klein->SetAccessibleText(QStringLiteral("Zeile %1, Bewertungsstift %2").arg(zeile).arg(p + 1));
             StiftShapes[zeile][p] = klein;
         }
     }

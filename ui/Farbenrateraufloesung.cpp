@@ -21,6 +21,7 @@ TForm2::TForm2() : TForm(QStringLiteral("Form2"), QStringLiteral("Auflösung"))
         kreis->SetBounds(1 + 35 * i, 9, 33, 25);
         kreis->SetBrushColor(anfang[i]);
         SetCursor(kreis, crHandPoint);
+        kreis->SetAccessibleText(QStringLiteral("Geheimcode Platz %1").arg(i + 1));
         CZufallsCode_Shape[i] = kreis;
     }
     NeuesSpiel_BitBtn1 = new TBitBtn(Client(), QStringLiteral("NeuesSpiel_BitBtn1"), QStringLiteral("Neues Spiel"), bkAbort);

@@ -26,6 +26,7 @@ TForm3::TForm3()
         kreis->SetBounds(links[i], 8, 33, 25);
         kreis->SetBrushColor(clGray);
         SetCursor(kreis, crHandPoint);
+        kreis->SetAccessibleText(QStringLiteral("Merker Platz %1").arg(i + 1));
         kreis->OnMouseDown = std::bind_front(&TForm3::MerkerFarbCode_MouseDown, this);
         MerkerFarbCode_Shape[i] = kreis;
     }

@@ -279,3 +279,19 @@ TEST(Pegs, KeyPegsAndTheirPicker)
     EXPECT_EQ(StiftFarbIndex, StiftSchwarz);
     EXPECT_EQ(Form1->StiftColor_Shape->BrushColor(), clBlack);
 }
+
+TEST(Pegs, ScreenReadersReadTheBoardAsItIs)
+{
+    SpielBeginnen(ModusMensch, 8, 4);
+    EXPECT_EQ(Form1->SteckerShapes[1][2]->accessibleName(), QStringLiteral("Zeile 1, Platz 3, leer"));
+    Druecken(Form1->GreenFarbwahl_Shape);
+    Druecken(Form1->SteckerShapes[1][2]);
+    EXPECT_EQ(Form1->SteckerShapes[1][2]->accessibleName(), QStringLiteral("Zeile 1, Platz 3, grün"));
+    EXPECT_EQ(Form1->ShowFarbwahl_Shape->accessibleName(), QStringLiteral("Gewählte Farbe, grün"));
+    EXPECT_EQ(Form1->WhiteFarbwahl_Shape->accessibleName(), QStringLiteral("Farbwahl, weiß"));
+    Form1->SetzeStiftFarbe(12, 7, clBlack);
+    EXPECT_EQ(Form1->StiftShapes[12][7]->accessibleName(), QStringLiteral("Zeile 12, Bewertungsstift 8, schwarz"));
+    Form1->LoescheSpielfeld();
+    EXPECT_EQ(Form1->SteckerShapes[1][2]->accessibleName(), QStringLiteral("Zeile 1, Platz 3, leer"));
+    EXPECT_EQ(Form2->CZufallsCode_Shape[0]->accessibleName().left(19), QStringLiteral("Geheimcode Platz 1,"));
+}
