@@ -51,7 +51,9 @@ void TForm::SetBorder(TBorderIcons icons, bool stayOnTop)
 void TForm::Show()
 {
     show();
-    raise();
+    // Windows without a window system (offscreen) have no stacking order to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();
 }
 
 void TForm::Hide() { hide(); }
