@@ -1,6 +1,7 @@
 #include "app/Farbenrater_Prj.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 #include <cstdlib>
 #include <stdexcept>
@@ -47,6 +48,9 @@ int Farbenrater_Prj()
     try {
         Application->Initialize();
         Application->Title = QStringLiteral("Farbenrater 1.0");
+        // Lets the desktop match the windows to the installed entry and its icon.
+        QGuiApplication::setDesktopFileName(QStringLiteral("de.farbenrater.Farbenrater"));
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("farbenrater")));
         FormulareErzeugen();
         Application->Run();
     } catch (const std::exception& fehler) {
