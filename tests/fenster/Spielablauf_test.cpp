@@ -399,3 +399,23 @@ TEST(Menue, SchliessenEndsAtOnceWithStatusZeroWhileTheSolverRuns)
         },
         ::testing::ExitedWithCode(0), "");
 }
+
+TEST(Ende, ClosingTheMainWindowWhileTheSolverRunsEndsWithStatusZero)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            // The entry point's own run: windows, message loop, and a player who starts a large
+            // demo and closes the board in the middle of it.
+            QTimer::singleShot(400, [] {
+                Form1->NeuesSpiel_BitBtn->Click();
+                Einstellungen_Form->Spieler_RadioGroup->SetItemIndex(ModusDemo);
+                Einstellungen_Form->AnzahlFelder_TrackBar->SetPosition(8);
+                Einstellungen_Form->EinstellungOK_BitBtn->Click();
+            });
+            QTimer::singleShot(450, [] { QTest::mouseClick(Form1->BitBtn3, Qt::LeftButton); });
+            const int ergebnis = Farbenrater_Prj();
+            std::exit(WorkThread->Finished() ? ergebnis : 3);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
