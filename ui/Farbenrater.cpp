@@ -456,21 +456,16 @@ void TForm1::StiftFarbwahl_MouseDown(TObject* Sender, TMouseButton, TShiftState,
 
 void TForm1::SteckerSetzen(int32_t zeile, TObject* Sender)
 {
-    if (AktiveZeile != zeile) {
-        MeldungAnzeigen("Diese Zeile ist gesperrt.");
-        return;
-    }
-    MeldungAnzeigen("");
-    for (int p = 0; p < 8; ++p) {
-        if (Sender == SteckerShapes[zeile][p]) {
-            SteckerShapes[zeile][p]->SetBrushColor(SteckerFarbe);
-            SteckerFeld[zeile][p] = static_cast<int8_t>(SteckerFarbIndex);
-            return;
-        }
-    }
+    PegSetzen(zeile, Sender, SteckerShapes, SteckerFeld, SteckerFarbe, SteckerFarbIndex);
 }
 
 void TForm1::StiftSetzen(int32_t zeile, TObject* Sender)
+{
+    PegSetzen(zeile, Sender, StiftShapes, StiftFeld, StiftFarbe, StiftFarbIndex);
+}
+
+void TForm1::PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8], int8_t (&feld)[13][8], TColor farbe,
+                       int32_t index)
 {
     if (AktiveZeile != zeile) {
         MeldungAnzeigen("Diese Zeile ist gesperrt.");
@@ -478,9 +473,9 @@ void TForm1::StiftSetzen(int32_t zeile, TObject* Sender)
     }
     MeldungAnzeigen("");
     for (int p = 0; p < 8; ++p) {
-        if (Sender == StiftShapes[zeile][p]) {
-            StiftShapes[zeile][p]->SetBrushColor(StiftFarbe);
-            StiftFeld[zeile][p] = static_cast<int8_t>(StiftFarbIndex);
+        if (Sender == shapes[zeile][p]) {
+            shapes[zeile][p]->SetBrushColor(farbe);
+            feld[zeile][p] = static_cast<int8_t>(index);
             return;
         }
     }

@@ -134,6 +134,10 @@ public:
 #undef FARBENRATER_ZEILE
 
 private:
+    // A press on a hole of row zeile: refused outside the active row, otherwise the hole takes the
+    // chosen colour and the board array its index.
+    void PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8], int8_t (&feld)[13][8], TColor farbe,
+                   int32_t index);
     void PickerAnlegen();
     void BrettAnlegen();
     void BedienfeldAnlegen();
