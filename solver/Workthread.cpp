@@ -206,7 +206,10 @@ void TWorkThread::DemoZugZeigen()
         Form1->SetzeStiftFarbe(AktiveZeile, p, clWhite);
         StiftFeld[AktiveZeile][p] = StiftWeiss;
     }
-    Form1->repaint();
+    // Only the row has changed: repainting it alone shows the move at once and keeps the main
+    // thread's pause short.
+    Form1->SteckerZeilen[AktiveZeile]->repaint();
+    Form1->StiftZeilen[AktiveZeile]->repaint();
     Sleep(10);
 }
 
