@@ -25,6 +25,7 @@ TEST(Spielzustand, StartValuesAndColourTables)
 
 TEST(Spielzustand, EveryCodeCanBeDrawnAndOnlyColoursInPlay)
 {
+    const int32_t farben = AnzahlFarben, felder = AnzahlFelder, kombinationen = AnzahlKombinationen;
     ZufallsgeneratorStarten();
     for (auto [F, n] : {std::pair{2, 2}, std::pair{3, 4}, std::pair{8, 2}}) {
         AnzahlFarben = F;
@@ -49,4 +50,7 @@ TEST(Spielzustand, EveryCodeCanBeDrawnAndOnlyColoursInPlay)
     }
     for (int i = 0; i < 1000; ++i)
         ASSERT_GE(Zufallszahl(), 0);
+    AnzahlFarben = farben;
+    AnzahlFelder = felder;
+    AnzahlKombinationen = kombinationen;
 }

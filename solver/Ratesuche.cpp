@@ -1,0 +1,48 @@
+#include "solver/Ratesuche.h"
+
+#include "solver/BitOperationen.h"
+
+#include <atomic>
+#include <bit>
+
+namespace {
+
+// The lowest set index below anzahl, or -1. Word by word: after a few answers the set is almost
+// empty, and 64 indices per step make the fallback cheap even for 8^8 codes.
+int32_t NiedrigsterKandidat(const BitOperationen& kandidaten, int32_t anzahl)
+{
+    uint64_t* woerter = kandidaten.Woerter();
+    const int32_t ganze = anzahl / 64;
+    // Atomic reads: the main thread may clear a bit of the same word at the same time.
+    auto lesen = [woerter](int32_t w) { return std::atomic_ref<uint64_t>(woerter[w]).load(std::memory_order_relaxed); };
+    for (int32_t w = 0; w < ganze; ++w)
+        if (const uint64_t wort = lesen(w))
+            return w * 64 + std::countr_zero(wort);
+    if (const int32_t rest = anzahl % 64) {
+        const uint64_t wort = lesen(ganze) & ((uint64_t{1} << rest) - 1); // bits from anzahl on do not count
+        if (wort)
+            return ganze * 64 + std::countr_zero(wort);
+    }
+    return -1;
+}
+
+} // namespace
+
+int32_t RateCodeSuchen(const BitOperationen& kandidaten, int32_t anzahl, int32_t grenze,
+                       const std::function<int32_t()>& ziehen, int32_t* zuege)
+{
+    int32_t gezogen = 0;
+    int32_t index = 0;
+    do {
+        index = ziehen() % anzahl;
+        ++gezogen;
+    } while (!kandidaten.TestBit(index) && gezogen < grenze);
+    if (!kandidaten.TestBit(index)) {
+        const int32_t niedrigster = NiedrigsterKandidat(kandidaten, anzahl);
+        if (niedrigster >= 0)
+            index = niedrigster;
+    }
+    if (zuege)
+        *zuege = gezogen;
+    return index;
+}
