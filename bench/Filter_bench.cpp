@@ -5,6 +5,7 @@
 // A pass changes the set, so every timed iteration first restores the start set with a memcpy.
 // "Zuruecksetzen" times that memcpy alone; subtract it to get the pass itself.
 
+#include "game/Spielzustand.h"
 #include "game/Main.h"
 #include "solver/BitOperationen.h"
 #include "solver/Filter.h"
@@ -17,14 +18,6 @@
 #include <vector>
 
 namespace {
-
-int32_t Potenz(int32_t F, int32_t n)
-{
-    int32_t p = 1;
-    for (int32_t i = 0; i < n; ++i)
-        p *= F;
-    return p;
-}
 
 struct Szenario {
     std::string Name;
@@ -50,7 +43,7 @@ Szenario SzenarioBauen(int32_t F, int32_t n, bool zweiter, uint32_t saat)
 {
     std::mt19937 zufall(saat);
     auto ziehen = [&zufall] { return static_cast<int32_t>(zufall() >> 1); };
-    const int32_t anzahl = Potenz(F, n);
+    const int32_t anzahl = Kombinationen(F, n);
     BitOperationen menge(anzahl);
     menge.SetAll();
     int8_t geheim[10];
@@ -74,7 +67,7 @@ Szenario SzenarioBauen(int32_t F, int32_t n, bool zweiter, uint32_t saat)
 
 struct Messplatz {
     BitOperationen Menge;
-    explicit Messplatz(const Szenario& s) : Menge(Potenz(s.F, s.n)) {}
+    explicit Messplatz(const Szenario& s) : Menge(Kombinationen(s.F, s.n)) {}
     void Zuruecksetzen(const Szenario& s)
     {
         std::memcpy(Menge.Woerter(), s.Anfang.data(), s.Anfang.size() * sizeof(uint64_t));
@@ -140,7 +133,7 @@ void Boden(benchmark::State& state, const Szenario& s)
 {
     Messplatz platz(s);
     platz.Zuruecksetzen(s);
-    const size_t woerter = (static_cast<size_t>(Potenz(s.F, s.n)) + 63) / 64;
+    const size_t woerter = (static_cast<size_t>(Kombinationen(s.F, s.n)) + 63) / 64;
     uint64_t maske = ~uint64_t{0};
     for (auto _ : state) {
         benchmark::DoNotOptimize(maske); // unknown to the compiler, so the pass cannot be folded away

@@ -1,6 +1,7 @@
 // The fast consistency filter must clear exactly the codes the plain pass clears, on every board
 // size, for every answer, and must leave alone what lies outside the range it was asked to filter.
 
+#include "game/Spielzustand.h"
 #include "game/Main.h"
 #include "solver/BitOperationen.h"
 #include "solver/Filter.h"
@@ -15,14 +16,6 @@
 #include <vector>
 
 namespace {
-
-int32_t Potenz(int32_t F, int32_t n)
-{
-    int32_t p = 1;
-    for (int32_t i = 0; i < n; ++i)
-        p *= F;
-    return p;
-}
 
 // Room for 130 indices above F^n: they hold a random pattern that no pass may change.
 constexpr int32_t Ueberhang = 130;
@@ -49,7 +42,7 @@ std::vector<uint8_t> Anfangsmenge(int32_t anzahl, double dichte, std::mt19937& z
 std::vector<int8_t> ZufallsCode(int32_t F, int32_t n, std::mt19937& zufall)
 {
     std::vector<int8_t> code(10, 0);
-    IndexZuCode(F, n, static_cast<int32_t>(zufall() % static_cast<uint32_t>(Potenz(F, n))), code.data());
+    IndexZuCode(F, n, static_cast<int32_t>(zufall() % static_cast<uint32_t>(Kombinationen(F, n))), code.data());
     return code;
 }
 
@@ -88,7 +81,7 @@ std::vector<std::pair<int32_t, int32_t>> Groessen(int32_t hoechstens)
     std::vector<std::pair<int32_t, int32_t>> groessen;
     for (int32_t F = 2; F <= 8; ++F)
         for (int32_t n = 2; n <= 8; ++n)
-            if (Potenz(F, n) <= hoechstens)
+            if (Kombinationen(F, n) <= hoechstens)
                 groessen.emplace_back(F, n);
     return groessen;
 }
@@ -129,7 +122,7 @@ TEST(KonsistenzFilter, JedeAntwortBehaeltGenauDieCodesDieSieGeben)
 {
     std::mt19937 zufall(7);
     for (const auto& [F, n] : Groessen(4096)) {
-        const int32_t anzahl = Potenz(F, n);
+        const int32_t anzahl = Kombinationen(F, n);
         const std::vector<int8_t> rate = ZufallsCode(F, n, zufall);
         for (int32_t s = 0; s <= n; ++s)
             for (int32_t w = 0; s + w <= n; ++w) {
@@ -158,8 +151,8 @@ class SchnellWieEinfach : public testing::TestWithParam<bool> {};
 TEST_P(SchnellWieEinfach, ZufaelligeDurchgaengeAufAllenGroessen)
 {
     std::mt19937 zufall(GetParam() ? 11 : 12);
-    for (const auto& [F, n] : Groessen(Potenz(8, 6))) {
-        const int32_t anzahl = Potenz(F, n);
+    for (const auto& [F, n] : Groessen(Kombinationen(8, 6))) {
+        const int32_t anzahl = Kombinationen(F, n);
         const int32_t runden = std::clamp((1 << 19) / anzahl, 1, 12);
         for (int32_t r = 0; r < runden; ++r) {
             static const double dichten[] = {1.0, 0.5, 0.03};
@@ -190,7 +183,7 @@ TEST_P(SchnellWieEinfach, GanzeSpieleBleibenGleich)
     static const std::pair<int32_t, int32_t> groessen[] = {{2, 8}, {3, 8}, {4, 8}, {5, 8}, {6, 6},
                                                            {7, 6}, {8, 6}, {8, 7}, {6, 3}, {8, 2}};
     for (const auto& [F, n] : groessen) {
-        const int32_t anzahl = Potenz(F, n);
+        const int32_t anzahl = Kombinationen(F, n);
         Menge schnell(anzahl);
         Menge einfach(anzahl);
         schnell.Setzen(Anfangsmenge(anzahl, 1.0, zufall));
@@ -220,7 +213,7 @@ TEST(KonsistenzFilter, GrosseBretterWieEinfach)
 {
     std::mt19937 zufall(31);
     for (const auto& [F, n] : {std::pair{8, 8}, std::pair{5, 8}}) {
-        const int32_t anzahl = Potenz(F, n);
+        const int32_t anzahl = Kombinationen(F, n);
         Menge schnell(anzahl);
         Menge einfach(anzahl);
         schnell.Setzen(Anfangsmenge(anzahl, 1.0, zufall));
@@ -249,9 +242,9 @@ TEST(KonsistenzPruefung, AbschnitteDeckenDenBereichAufsteigend)
     for (int32_t b = 0; b < menge.AnzahlBytes; ++b)
         ASSERT_EQ(menge.Bytes[b], 0xFF);
 
-    for (const auto& [F, n] : Groessen(Potenz(8, 8))) {
+    for (const auto& [F, n] : Groessen(Kombinationen(8, 8))) {
         pruefung.Vorbereiten(F, n, rate, 1, 1);
-        const int32_t anzahl = Potenz(F, n);
+        const int32_t anzahl = Kombinationen(F, n);
         ASSERT_GE(pruefung.AnzahlAbschnitte(), 1);
         int32_t anfang = 0;
         for (int32_t a = 0; a < pruefung.AnzahlAbschnitte(); ++a) {
@@ -276,7 +269,7 @@ TEST_P(AbschnittsGrenzen, GefilterterAnfangUndUnberuehrterRest)
     KonsistenzPruefung pruefung;
     static const std::pair<int32_t, int32_t> groessen[] = {{8, 6}, {7, 6}, {5, 7}, {3, 8}, {4, 8}, {6, 4}};
     for (const auto& [F, n] : groessen) {
-        const int32_t anzahl = Potenz(F, n);
+        const int32_t anzahl = Kombinationen(F, n);
         const std::vector<uint8_t> anfang = Anfangsmenge(anzahl, 0.7, zufall);
         const std::vector<int8_t> rate = ZufallsCode(F, n, zufall);
         const auto [s, w] = Antworten(F, n, rate, zufall)[0];
@@ -321,7 +314,7 @@ TEST(KonsistenzPruefung, GleichzeitigGeloeschteBitsBleibenGeloescht)
 {
     const int32_t F = 4;
     const int32_t n = 8;
-    const int32_t anzahl = Potenz(F, n);
+    const int32_t anzahl = Kombinationen(F, n);
     const int8_t rate[8] = {0, 1, 2, 3, 0, 1, 2, 3};
     const int32_t s = 3; // an answer that keeps a few codes in almost every word
     const int32_t w = 5;

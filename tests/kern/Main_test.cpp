@@ -10,14 +10,6 @@
 
 namespace {
 
-int32_t Potenz(int32_t F, int32_t n)
-{
-    int32_t p = 1;
-    for (int32_t i = 0; i < n; ++i)
-        p *= F;
-    return p;
-}
-
 struct Bewertung {
     int8_t Geheim[4];
     int8_t Rate[4];
@@ -84,8 +76,8 @@ TEST(BewerteZeile, AktiveZeileRaetGegenFarbCode)
 TEST(BewerteCode, AlleCodepaareKleinerBretter)
 {
     for (int32_t F = 2; F <= 8; ++F)
-        for (int32_t n = 2; n <= 8 && Potenz(F, n) <= 1296; ++n) {
-            const int32_t anzahl = Potenz(F, n);
+        for (int32_t n = 2; n <= 8 && Kombinationen(F, n) <= 1296; ++n) {
+            const int32_t anzahl = Kombinationen(F, n);
             std::vector<int8_t> codes(static_cast<size_t>(anzahl) * 8);
             for (int32_t i = 0; i < anzahl; ++i)
                 IndexZuCode(F, n, i, &codes[static_cast<size_t>(i) * 8]);
@@ -149,10 +141,10 @@ TEST(ZeileZuIndex, KehrtIndexZuCodeUm)
         return ZeileZuIndex(zeile, F, n);
     };
     for (int32_t F = 2; F <= 8; ++F)
-        for (int32_t n = 2; n <= 8 && Potenz(F, n) <= Potenz(8, 6); ++n)
-            for (int32_t x = 0; x < Potenz(F, n); ++x)
+        for (int32_t n = 2; n <= 8 && Kombinationen(F, n) <= Kombinationen(8, 6); ++n)
+            for (int32_t x = 0; x < Kombinationen(F, n); ++x)
                 ASSERT_EQ(pruefen(F, n, x), x) << F << "^" << n;
-    const int32_t alle = Potenz(8, 8);
+    const int32_t alle = Kombinationen(8, 8);
     for (const int32_t x : {0, 1, 8, alle / 2, alle - 1})
         ASSERT_EQ(pruefen(8, 8, x), x);
     for (int32_t k = 0; k < (1 << 20); ++k) {
