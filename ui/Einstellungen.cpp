@@ -43,6 +43,8 @@ TEinstellungen_Form::TEinstellungen_Form() : TForm(QStringLiteral("Einstellungen
     ComputerFrech_CheckBox =
         new TCheckBox(Einstellungen_Panel, QStringLiteral("ComputerFrech_CheckBox"), QStringLiteral("Computer Frech"));
     ComputerFrech_CheckBox->SetBounds(96, 24, 97, 17);
+    // Tighter than the style's default gap, so the whole caption fits the box's width.
+    ComputerFrech_CheckBox->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
 
     GroupBox1 = new TGroupBox(Einstellungen_Panel, QStringLiteral("GroupBox1"), QStringLiteral("Anzahl der Farben"));
     GroupBox1->SetBounds(8, 104, 193, 57);
