@@ -198,9 +198,10 @@ TBitBtn::TBitBtn(QWidget* parent, const QString& name, const QString& caption, T
 {
     setObjectName(name);
     setAutoDefault(false);
+    // Pictures by kind; the style draws no abort picture of its own, so abort shows the cancel one.
     static const QStyle::StandardPixmap images[] = {QStyle::SP_CustomBase,         QStyle::SP_DialogOkButton,
                                                     QStyle::SP_DialogCancelButton, QStyle::SP_DialogHelpButton,
-                                                    QStyle::SP_DialogCloseButton,  QStyle::SP_DialogAbortButton};
+                                                    QStyle::SP_DialogCloseButton,  QStyle::SP_DialogCancelButton};
     if (kind != bkCustom)
         setIcon(style()->standardIcon(images[kind]));
     Cancel = kind == bkCancel;
