@@ -272,9 +272,25 @@ TScrollBox::TScrollBox(QWidget* parent, const QString& name) : QScrollArea(paren
 
 void TScrollBox::SetRange(int width, int height) { widget()->resize(width, height); }
 
-int TScrollBox::VertScrollBarPosition() const { return verticalScrollBar()->value(); }
+int TScrollBox::VertScrollBarPosition() const
+{
+    return PendingPosition >= 0 ? PendingPosition : verticalScrollBar()->value();
+}
 
-void TScrollBox::SetVertScrollBarPosition(int position) { verticalScrollBar()->setValue(position); }
+void TScrollBox::SetVertScrollBarPosition(int position)
+{
+    verticalScrollBar()->setValue(position);
+    PendingPosition = verticalScrollBar()->value() == position ? -1 : position;
+}
+
+void TScrollBox::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    if (PendingPosition >= 0) {
+        verticalScrollBar()->setValue(PendingPosition);
+        PendingPosition = -1;
+    }
+}
 
 // ---------------------------------------------------------------------------------------------
 

@@ -196,6 +196,13 @@ public:
     void SetRange(int width, int height);
     int VertScrollBarPosition() const;
     void SetVertScrollBarPosition(int position);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // A position set before the box is laid out waits until its range is known.
+    int PendingPosition = -1;
 };
 
 // A status bar with one simple panel.

@@ -19,6 +19,8 @@ class TForm : public QWidget {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+    Q_PROPERTY(int ClientWidth READ GetClientWidth)
+    Q_PROPERTY(int ClientHeight READ GetClientHeight)
 public:
     TForm(const QString& name, const QString& caption);
     bool Enabled() const { return isEnabled(); }
@@ -32,6 +34,8 @@ public:
     QWidget* Client() const { return ClientArea; }
     // A fixed single border: the window cannot be resized.
     void SetClientSize(int width, int height);
+    int GetClientWidth() const { return ClientWidth; }
+    int GetClientHeight() const { return ClientHeight; }
     void SetBorder(TBorderIcons icons, bool stayOnTop);
     void SetMenu(QMenuBar* menu);
 

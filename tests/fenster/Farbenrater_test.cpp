@@ -17,6 +17,13 @@ TEST(Hauptfenster, ConstructorStateThenStartTimerOpensTheSettings)
 {
     FormulareErzeugen();
     EXPECT_EQ(Form1->Client()->size(), QSize(693, 535));
+    EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 8);
+    for (auto [fenster, breite, hoehe] : {std::tuple<TForm*, int, int>{Form2, 378, 105}, {Form3, 435, 82},
+                                          {Einstellungen_Form, 227, 303}, {Hilfe_Form, 495, 334}}) {
+        EXPECT_EQ(fenster->property("ClientWidth").toInt(), breite) << fenster->objectName().toStdString();
+        EXPECT_EQ(fenster->Client()->size(), QSize(breite, hoehe));
+        EXPECT_FALSE(fenster->Visible());
+    }
     EXPECT_TRUE(Form1->Visible());
     EXPECT_TRUE(Form1->windowTitle().startsWith(QStringLiteral("Farbenrater 1.1")));
     EXPECT_EQ(Info(), QStringLiteral("Neues Spiel"));
