@@ -26,6 +26,23 @@ void ArbeitBeenden()
 
 }  // namespace
 
+std::unique_ptr<QApplication> AnwendungErzeugen()
+{
+    static char name[] = "farbenrater";
+    static char* argumente[] = {name, nullptr};
+    static int anzahl = 1;
+    return std::make_unique<QApplication>(anzahl, argumente);
+}
+
+void AnwendungEinrichten()
+{
+    Application->Initialize();
+    Application->Title = QStringLiteral("Farbenrater 1.0");
+    // Lets the desktop match the windows to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("de.farbenrater.Farbenrater"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("farbenrater")));
+}
+
 void FormulareErzeugen()
 {
     if (!KandidatenAnlegen()) {
@@ -46,11 +63,7 @@ void FormulareErzeugen()
 int Farbenrater_Prj()
 {
     try {
-        Application->Initialize();
-        Application->Title = QStringLiteral("Farbenrater 1.0");
-        // Lets the desktop match the windows to the installed entry and its icon.
-        QGuiApplication::setDesktopFileName(QStringLiteral("de.farbenrater.Farbenrater"));
-        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("farbenrater")));
+        AnwendungEinrichten();
         FormulareErzeugen();
         Application->Run();
     } catch (const std::exception& fehler) {

@@ -1,6 +1,15 @@
 // Start-up of the program: the five windows, created in order.
 #pragma once
 
+#include <QApplication>
+#include <memory>
+
+// The application object, with a fixed argument list: the program reads no command line.
+std::unique_ptr<QApplication> AnwendungErzeugen();
+
+// Steps 1 and 2 of the start: the application object is initialised and gets its title.
+void AnwendungEinrichten();
+
 // Creates the candidate set if it does not exist yet, then the windows Form1, Form2, Form3,
 // Einstellungen_Form and Hilfe_Form, in this order; the main window is shown. Needs a
 // QApplication; called once per process.

@@ -53,12 +53,8 @@ int main(int argc, char** argv)
     Ziel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(Ziel);
     const bool nurHiDpi = argc > 2;
-    static char name[] = "farbenrater_fotos";
-    static char* argumente[] = {name, nullptr};
-    int anzahl = 1;
-    QApplication app(anzahl, argumente);
-    Application->Initialize();
-    Application->Title = QStringLiteral("Farbenrater 1.0");
+    const auto anwendung = AnwendungErzeugen();
+    AnwendungEinrichten();
     FormulareErzeugen();
     QTest::qWaitFor([] { return Einstellungen_Form->Visible(); }, 10000);
     if (!nurHiDpi)

@@ -53,12 +53,8 @@ int main(int argc, char** argv)
     QElapsedTimer seitStart;
     seitStart.start();
     const int runden = argc > 1 ? std::atoi(argv[1]) : 10;
-    static char name[] = "farbenrater_reaktion";
-    static char* argumente[] = {name, nullptr};
-    int anzahl = 1;
-    QApplication app(anzahl, argumente);
-    Application->Initialize();
-    Application->Title = QStringLiteral("Farbenrater 1.0");
+    const auto anwendung = AnwendungErzeugen();
+    AnwendungEinrichten();
     FormulareErzeugen();
     QTest::qWaitFor([] { return Einstellungen_Form->Visible(); }, 10000);
     std::printf("Einstellungen sichtbar nach %.1f ms (ab main, davon 100 ms Starttimer)\n",

@@ -139,8 +139,9 @@ public:
         std::copy(feld[zeile], feld[zeile] + 8, vorher);
         const bool aktiv = zeile == AktiveZeile;
         Drueck(loch);
-        if (!aktiv)
+        if (!aktiv) {
             EXPECT_TRUE(std::equal(vorher, vorher + 8, feld[zeile])) << "row " << zeile << " took a peg";
+        }
     }
 
     void Pruefen(int schritt)

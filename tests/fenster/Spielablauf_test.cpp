@@ -220,8 +220,9 @@ void DemoBrettPruefen()
         letzte = zeile;
         int32_t schwarz, weiss;
         BewerteCode(FarbCode, SteckerFeld[zeile], AnzahlFelder, schwarz, weiss);
-        if (zeile < 12)
+        if (zeile < 12) {
             EXPECT_EQ(Stiftfarben(zeile), Antwort(schwarz, weiss)) << zeile;
+        }
         EXPECT_EQ(Form1->ZeilenLabels[zeile]->Color(), clBtnFace);
     }
     ASSERT_GT(letzte, 0);

@@ -6,12 +6,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program reads no command line; the suite keeps its own arguments for GoogleTest.
-    static char name[] = "farbenrater_tests";
-    static char* argumente[] = {name, nullptr};
-    int anzahl = 1;
-    QApplication app(anzahl, argumente);
-    Application->Initialize();
-    Application->Title = QStringLiteral("Farbenrater 1.0");
+    const auto anwendung = AnwendungErzeugen();
+    AnwendungEinrichten();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
