@@ -327,7 +327,14 @@ TEST(Einstellungen, ChoicesChangeTheMainWindowAtOnce)
     EXPECT_TRUE(Form1->SteckerFabwahl_GroupBox->Enabled());
     EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("FarbWahlBox (clicke auf ein Quadraht)"));
 
-    // Enter presses OK; the close box would only hide the dialog.
+    // The close box only hides the dialog: no game starts, "Neues Spiel" stays disabled.
+    dialog->close();
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_FALSE(Form1->NeuesSpiel_BitBtn->Enabled());
+    EXPECT_FALSE(Form1->SteckerZeilen[1]->Enabled());
+    dialog->Show();
+
+    // Enter presses OK.
     QTest::keyClick(dialog, Qt::Key_Return);
     EXPECT_FALSE(dialog->Visible());
     EXPECT_TRUE(Form1->NeuesSpiel_BitBtn->Enabled());
