@@ -1,5 +1,7 @@
 #include "toolkit/Controls.h"
 
+#include "toolkit/Glyphs.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,14 +19,16 @@ QColor ToQColor(TColor color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-QString ColorName(TColor color)
+QString ColorName(TColor color, bool grayIsEmpty)
 {
+    if (color == clGray && !grayIsEmpty)
+        return QStringLiteral("grau");
     static const struct {
         TColor color;
         const char* name;
-    } names[] = {{0x0000FF, "rot"},      {0x00FFFF, "gelb"},   {0x00FF80, "grün"},   {0x00FF00, "grün"},
-                 {0xFF0000, "blau"},     {0xFF00FF, "violett"}, {0xFFFF00, "türkis"}, {0x000000, "schwarz"},
-                 {0xFFFFFF, "weiß"},     {0x808080, "leer"},    {0xC0C0C0, "silber"}};
+    } names[] = {{0x0000FF, "rot"},  {0x00FFFF, "gelb"},    {0x00FF80, "grün"},   {0x00FF00, "grün"},
+                 {0xFF0000, "blau"}, {0xFF00FF, "violett"}, {0xFFFF00, "türkis"}, {0x000000, "schwarz"},
+                 {0xFFFFFF, "weiß"}, {0x808080, "leer"},    {0xC0C0C0, "silber"}};
     for (const auto& n : names)
         if (n.color == color)
             return QString::fromUtf8(n.name);
@@ -52,6 +56,26 @@ void SetBackground(QWidget* widget, TColor color)
     widget->setAutoFillBackground(true);
 }
 
+// The toolkit's group frame: an etched line through the middle of the caption, which stands on
+// the group's own background at the top left. Qt's styles put the caption above a filled frame
+// instead, which moves the frame line down onto the controls laid out below the caption.
+void PaintGroupFrame(QWidget* box, const QString& title)
+{
+    QPainter painter(box);
+    const QFontMetrics metrics(box->font());
+    const QRect frame = box->rect().adjusted(0, metrics.height() / 2, -1, -1);
+    painter.setPen(box->palette().color(QPalette::Mid));
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(box->palette().color(QPalette::Light));
+    painter.drawRect(frame.adjusted(1, 1, 0, 0));
+    if (title.isEmpty())
+        return;
+    const QRect caption(7, 0, metrics.horizontalAdvance(title) + 4, metrics.height());
+    painter.fillRect(caption, box->palette().color(QPalette::Window));
+    box->style()->drawItemText(&painter, caption, Qt::AlignCenter, box->palette(), box->isEnabled(), title,
+                               QPalette::WindowText);
+}
+
 TMouseButton ButtonOf(const QMouseEvent* event)
 {
     switch (event->button()) {
@@ -72,7 +96,7 @@ void RunMouseDown(const TMouseEvent& handler, QObject* sender, QMouseEvent* even
     }
 }
 
-}  // namespace
+} // namespace
 
 void SetFont(QWidget* widget, const char* name, int height, bool bold, TColor color)
 {
@@ -89,6 +113,8 @@ void SetFont(QWidget* widget, const char* name, int height, bool bold, TColor co
 
 void SetCursor(QWidget* widget, TCursor cursor)
 {
+    // Every control shows its own cursor, the default one being the arrow; Qt would show the
+    // parent's cursor over a control that has none set.
     switch (cursor) {
     case crNo:
         widget->setCursor(Qt::ForbiddenCursor);
@@ -97,12 +123,16 @@ void SetCursor(QWidget* widget, TCursor cursor)
         widget->setCursor(Qt::PointingHandCursor);
         break;
     case crArrow:
+    case crDefault:
         widget->setCursor(Qt::ArrowCursor);
         break;
-    case crDefault:
-        widget->unsetCursor();
-        break;
     }
+}
+
+void InitControl(QWidget* control, const QString& name)
+{
+    control->setObjectName(name);
+    SetCursor(control, crDefault);
 }
 
 bool OwnVisible(const QWidget* widget)
@@ -112,13 +142,16 @@ bool OwnVisible(const QWidget* widget)
     return !(widget->testAttribute(Qt::WA_WState_ExplicitShowHide) && widget->testAttribute(Qt::WA_WState_Hidden));
 }
 
-bool OwnEnabled(const QWidget* widget) { return !widget->testAttribute(Qt::WA_ForceDisabled); }
+bool OwnEnabled(const QWidget* widget)
+{
+    return !widget->testAttribute(Qt::WA_ForceDisabled);
+}
 
 // ---------------------------------------------------------------------------------------------
 
 TShape::TShape(QWidget* parent, const QString& name, TShapeType shape) : QWidget(parent), Shape(shape)
 {
-    setObjectName(name);
+    InitControl(this, name);
 }
 
 void TShape::SetBrushColor(uint color)
@@ -126,20 +159,27 @@ void TShape::SetBrushColor(uint color)
     if (Brush != color) {
         Brush = color;
         update();
-        UpdateAccessibleName();
+        UpdateNames();
     }
 }
 
 void TShape::SetAccessibleText(const QString& text)
 {
     AccessibleText = text;
-    UpdateAccessibleName();
+    UpdateNames();
 }
 
-void TShape::UpdateAccessibleName()
+void TShape::SetColorTip(bool on)
+{
+    ColorTip = on;
+    UpdateNames();
+}
+
+void TShape::UpdateNames()
 {
     if (!AccessibleText.isEmpty())
         setAccessibleName(AccessibleText + QStringLiteral(", ") + ColorName(Brush));
+    setToolTip(ColorTip ? ColorName(Brush, false) : QString());
 }
 
 void TShape::paintEvent(QPaintEvent*)
@@ -167,7 +207,7 @@ void TShape::mousePressEvent(QMouseEvent* event)
 
 TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
     SetBackground(this, Colour);
@@ -196,14 +236,13 @@ void TPanel::mousePressEvent(QMouseEvent* event)
 TBitBtn::TBitBtn(QWidget* parent, const QString& name, const QString& caption, TBitBtnKind kind)
     : QPushButton(caption, parent), ButtonKind(kind)
 {
-    setObjectName(name);
+    InitControl(this, name);
     setAutoDefault(false);
-    // Pictures by kind; the style draws no abort picture of its own, so abort shows the cancel one.
-    static const QStyle::StandardPixmap images[] = {QStyle::SP_CustomBase,         QStyle::SP_DialogOkButton,
-                                                    QStyle::SP_DialogCancelButton, QStyle::SP_DialogHelpButton,
-                                                    QStyle::SP_DialogCloseButton,  QStyle::SP_DialogCancelButton};
+    // Pictures by kind, drawn by us: the style's own stock icons are bitmaps of another look.
+    static const StockGlyph images[] = {StockGlyph::Ok,   StockGlyph::Ok,    StockGlyph::Cancel,
+                                        StockGlyph::Help, StockGlyph::Close, StockGlyph::Abort};
     if (kind != bkCustom)
-        setIcon(style()->standardIcon(images[kind]));
+        setIcon(StockGlyphIcon(images[kind]));
     Cancel = kind == bkCancel;
     Default = kind == bkOK;
     connect(this, &QPushButton::clicked, this, [this] { Click(); });
@@ -224,8 +263,8 @@ void TBitBtn::Click()
 
 TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent)
 {
-    setObjectName(name);
-    SetBackground(this, Colour);
+    // Drawn on its parent's background until it is given a colour of its own.
+    InitControl(this, name);
 }
 
 void TLabel::SetColor(uint color)
@@ -236,7 +275,7 @@ void TLabel::SetColor(uint color)
 
 TStaticText::TStaticText(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setWordWrap(true);
@@ -252,25 +291,36 @@ void TStaticText::SetColor(uint color)
 
 TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption) : QGroupBox(caption, parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
+}
+
+void TGroupBox::paintEvent(QPaintEvent*)
+{
+    PaintGroupFrame(this, title());
 }
 
 // ---------------------------------------------------------------------------------------------
 
 TScrollBox::TScrollBox(QWidget* parent, const QString& name) : QScrollArea(parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     // A two-pixel sunken border, as the toolkit draws it, so the view shows the same height.
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The bars belong to the frame, where the toolkit shows the arrow, not the box's cursor.
+    verticalScrollBar()->setCursor(Qt::ArrowCursor);
+    horizontalScrollBar()->setCursor(Qt::ArrowCursor);
     auto* content = new QWidget;
     setWidget(content);
     setWidgetResizable(false);
 }
 
-void TScrollBox::SetRange(int width, int height) { widget()->resize(width, height); }
+void TScrollBox::SetRange(int width, int height)
+{
+    widget()->resize(width, height);
+}
 
 int TScrollBox::VertScrollBarPosition() const
 {
@@ -296,7 +346,7 @@ void TScrollBox::resizeEvent(QResizeEvent* event)
 
 TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QLabel(parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setIndent(4);
@@ -312,7 +362,7 @@ void TStatusBar::SetColor(uint color)
 
 TProgressBar::TProgressBar(QWidget* parent, const QString& name) : QProgressBar(parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     setRange(0, 100);
     setValue(0);
     setTextVisible(false);
@@ -321,7 +371,7 @@ TProgressBar::TProgressBar(QWidget* parent, const QString& name) : QProgressBar(
 TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int position)
     : QSlider(Qt::Horizontal, parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     setRange(min, max);
     setValue(position);
     setPageStep(1);
@@ -339,12 +389,17 @@ TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items)
     : QGroupBox(caption, parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         Buttons.push_back(button);
         connect(button, &QRadioButton::clicked, this, [this, i] { SetItemIndex(i); });
     }
+}
+
+void TRadioGroup::paintEvent(QPaintEvent*)
+{
+    PaintGroupFrame(this, title());
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event)
@@ -373,14 +428,20 @@ void TRadioGroup::SetItemIndex(int index)
 
 TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : QCheckBox(caption, parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
 }
 
 TMemo::TMemo(QWidget* parent, const QString& name) : QTextEdit(parent)
 {
-    setObjectName(name);
+    InitControl(this, name);
     setReadOnly(true);
-    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(1);
+    // A memo has no scroll bars unless asked for; a bar would narrow the lines and wrap them.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The toolkit's memo keeps its text a pixel from the frame, not the four of Qt's documents.
+    document()->setDocumentMargin(1);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, ToQColor(clBtnFace));
     setPalette(palette);

@@ -2,6 +2,8 @@
 // toolkit's vocabulary: Caption, Enabled, Visible, Color, Position, OnClick, OnMouseDown ...
 #pragma once
 
+#include "toolkit/Graphics.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -15,14 +17,12 @@
 #include <functional>
 #include <vector>
 
-#include "toolkit/Graphics.h"
-
 class QRadioButton;
 
 using TObject = QObject;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
-using TShiftState = unsigned;  // the modifier keys; no handler of the program looks at them
+using TShiftState = unsigned; // the modifier keys; no handler of the program looks at them
 
 enum TCursor { crDefault, crArrow, crNo, crHandPoint };
 
@@ -32,27 +32,51 @@ using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TSh
 // Converts a toolkit colour, system colours included, to what the screen shows.
 QColor ToQColor(TColor color);
 
-// The colour's name as the player reads it; gray, the colour of an empty hole, reads "leer".
-QString ColorName(TColor color);
+// The colour's name as the player reads it; gray, the colour of an empty hole, reads "leer"
+// unless it is asked for as a colour of its own.
+QString ColorName(TColor color, bool grayIsEmpty = true);
 
 // Asks for a font by its toolkit name; the names the program uses fall back through fontconfig.
 // A negative height is a character height in pixels, as the toolkit has it.
 void SetFont(QWidget* widget, const char* name, int height, bool bold, TColor color = clBlack);
 void SetCursor(QWidget* widget, TCursor cursor);
+// What every control does first: takes its name and the default cursor.
+void InitControl(QWidget* control, const QString& name);
 
 // The control's own Visible and Enabled flags, whatever its parents show.
 bool OwnVisible(const QWidget* widget);
 bool OwnEnabled(const QWidget* widget);
 
 // The common part of every control: name, place and size in the parent's client area, flags.
-#define T_CONTROL_METHODS                                                                                    \
-    bool Enabled() const { return OwnEnabled(this); }                                                      \
-    void SetEnabled(bool on) { setEnabled(on); }                                                           \
-    bool Visible() const { return OwnVisible(this); }                                                      \
-    void SetVisible(bool on) { setVisible(on); }                                                           \
-    void Show() { setVisible(true); }                                                                      \
-    void Hide() { setVisible(false); }                                                                     \
-    void SetBounds(int left, int top, int width, int height) { setGeometry(left, top, width, height); }
+#define T_CONTROL_METHODS                                                                                              \
+    bool Enabled() const                                                                                               \
+    {                                                                                                                  \
+        return OwnEnabled(this);                                                                                       \
+    }                                                                                                                  \
+    void SetEnabled(bool on)                                                                                           \
+    {                                                                                                                  \
+        setEnabled(on);                                                                                                \
+    }                                                                                                                  \
+    bool Visible() const                                                                                               \
+    {                                                                                                                  \
+        return OwnVisible(this);                                                                                       \
+    }                                                                                                                  \
+    void SetVisible(bool on)                                                                                           \
+    {                                                                                                                  \
+        setVisible(on);                                                                                                \
+    }                                                                                                                  \
+    void Show()                                                                                                        \
+    {                                                                                                                  \
+        setVisible(true);                                                                                              \
+    }                                                                                                                  \
+    void Hide()                                                                                                        \
+    {                                                                                                                  \
+        setVisible(false);                                                                                             \
+    }                                                                                                                  \
+    void SetBounds(int left, int top, int width, int height)                                                           \
+    {                                                                                                                  \
+        setGeometry(left, top, width, height);                                                                         \
+    }
 
 enum TShapeType { stCircle, stRoundSquare };
 
@@ -69,6 +93,8 @@ public:
     // The accessible name is this text followed by the colour's name, kept up to date with the
     // brush, so that a screen reader reads the board as it is.
     void SetAccessibleText(const QString& text);
+    // A tooltip that names the colour the shape shows, kept up to date with the brush.
+    void SetColorTip(bool on);
     TMouseEvent OnMouseDown;
 
 protected:
@@ -76,8 +102,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void UpdateAccessibleName();
+    void UpdateNames();
     TShapeType Shape;
+    bool ColorTip = false;
     TColor Brush = clWhite;
     QString AccessibleText;
 };
@@ -126,8 +153,8 @@ public:
     void Click();
     void SetGlyph(const QIcon& icon) { setIcon(icon); }
     TNotifyEvent OnClick;
-    bool Default = false;  // Enter in its window presses it
-    bool Cancel = false;   // Escape in its window presses it
+    bool Default = false; // Enter in its window presses it
+    bool Cancel = false;  // Escape in its window presses it
 
 private:
     TBitBtnKind ButtonKind;
@@ -180,6 +207,9 @@ public:
     T_CONTROL_METHODS
     QString Caption() const { return title(); }
     void SetCaption(const QString& caption) { setTitle(caption); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A vertically scrolling box; its controls go into Content().
@@ -268,6 +298,7 @@ public:
     TNotifyEvent OnClick;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

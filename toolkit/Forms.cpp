@@ -7,10 +7,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
 
 TForm::TForm(const QString& name, const QString& caption) : QWidget(nullptr), ClientArea(new QWidget(this))
 {
-    setObjectName(name);
+    InitControl(this, name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_QuitOnClose, false);
     SetFont(this, "MS Sans Serif", -11, false);
@@ -40,7 +41,8 @@ void TForm::Layout()
 
 void TForm::SetBorder(TBorderIcons icons, bool stayOnTop)
 {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
     if (icons == biSystemMenu)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (stayOnTop)
@@ -56,7 +58,10 @@ void TForm::Show()
         raise();
 }
 
-void TForm::Hide() { hide(); }
+void TForm::Hide()
+{
+    hide();
+}
 
 void TForm::SetFocus()
 {
@@ -80,13 +85,21 @@ void TForm::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!Centred) {
         Centred = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect desk = screen->availableGeometry();
-            move(desk.center() - QPoint(width() / 2, height() / 2));
-        }
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(CentredPosition(frameGeometry().size(), screen->availableGeometry()));
     }
     if (!event->spontaneous() && OnShow)
         OnShow(this);
+}
+
+QPoint CentredPosition(QSize window, const QRect& desk)
+{
+    // Centred, but never off the desk: a window larger than the desk keeps its top left corner,
+    // with the title and the menu, on it.
+    const QPoint centred(desk.x() + (desk.width() - window.width()) / 2,
+                         desk.y() + (desk.height() - window.height()) / 2);
+    return {std::max(desk.left(), std::min(centred.x(), desk.right() + 1 - window.width())),
+            std::max(desk.top(), std::min(centred.y(), desk.bottom() + 1 - window.height()))};
 }
 
 void TForm::hideEvent(QHideEvent* event)
@@ -110,6 +123,14 @@ void TForm::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool escape = event->key() == Qt::Key_Escape;
+    if (enter) {
+        // Enter presses the button that has the focus; the default button only stands in when
+        // the focus is elsewhere.
+        if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled()) {
+            focused->click();
+            return;
+        }
+    }
     if (enter || escape) {
         for (TBitBtn* button : findChildren<TBitBtn*>()) {
             if ((enter ? button->Default : button->Cancel) && button->isEnabled() && button->isVisible()) {
@@ -146,7 +167,10 @@ void TMenuItem::Click()
         OnClick(this);
 }
 
-TMainMenu::TMainMenu(QWidget* parent, const QString& name) : QMenuBar(parent) { setObjectName(name); }
+TMainMenu::TMainMenu(QWidget* parent, const QString& name) : QMenuBar(parent)
+{
+    InitControl(this, name);
+}
 
 void TMainMenu::Add(TMenuItem* item)
 {

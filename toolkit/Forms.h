@@ -1,13 +1,13 @@
 // Windows, menus, timers and the application object of the window toolkit.
 #pragma once
 
+#include "toolkit/Controls.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 #include <exception>
-
-#include "toolkit/Controls.h"
 
 class TMenuItem;
 
@@ -65,6 +65,10 @@ private:
     bool Centred = false;
 };
 
+// Where a window of this outer size stands centred on the desk, moved inside it where it would
+// stick out.
+QPoint CentredPosition(QSize window, const QRect& desk);
+
 class TMenuItem : public QAction {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
@@ -119,8 +123,7 @@ public:
     void Initialize();
     QString Title;
     // Creates a window into its variable; the first window created is the main window.
-    template <class T>
-    void CreateForm(T*& variable)
+    template <class T> void CreateForm(T*& variable)
     {
         variable = new T;
         if (!MainForm)

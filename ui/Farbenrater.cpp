@@ -1,15 +1,16 @@
 #include "ui/Farbenrater.h"
 
-#include <QPainter>
-#include <cstring>
-#include <functional>
-
 #include "game/Spielzustand.h"
 #include "solver/Workthread.h"
+#include "toolkit/Glyphs.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrateraufloesung.h"
 #include "ui/Farbmerkerbox.h"
 #include "ui/Hilfe_memoform.h"
+
+#include <QPainter>
+#include <cstring>
+#include <functional>
 
 TForm1* Form1 = nullptr;
 char MeldungsText[80] = "";
@@ -17,48 +18,59 @@ int32_t BlinkZaehler = 0;
 
 namespace {
 
-constexpr char ZeilenZeichen[] = "0123456789ABC";  // the row's character in the shape names
+constexpr char ZeilenZeichen[] = "0123456789ABC"; // the row's character in the shape names
 
 // What each picker square chooses. The green square itself is painted clLime.
 constexpr TColor PickerFarben[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
 constexpr TColor PickerAnstrich[8] = {clRed, clYellow, clLime, clBlue, clFuchsia, clAqua, clBlack, clWhite};
-constexpr const char* PickerNamen[8] = {"RedFarbwahl_Shape",     "YellowFarbwahl_Shape",  "GreenFarbwahl_Shape",
-                                        "BlueFarbwahl_Shape",    "ViolettFarbwahl_Shape", "TuerkisFarbwahl_Shape",
-                                        "BlackFarbwahl_Shape",   "WhiteFarbwahl_Shape"};
+constexpr const char* PickerNamen[8] = {"RedFarbwahl_Shape",   "YellowFarbwahl_Shape",  "GreenFarbwahl_Shape",
+                                        "BlueFarbwahl_Shape",  "ViolettFarbwahl_Shape", "TuerkisFarbwahl_Shape",
+                                        "BlackFarbwahl_Shape", "WhiteFarbwahl_Shape"};
 constexpr int PickerLinks[8] = {5, 34, 63, 92, 122, 151, 180, 210};
 
 constexpr int SteckerLinks[8] = {32, 67, 102, 138, 173, 209, 244, 280};
 
 using ZeilenHandler = void (TForm1::*)(TObject*, TMouseButton, TShiftState, int, int);
-constexpr ZeilenHandler SteckerHandler[13] = {
-    nullptr,
-    &TForm1::SteckerZeile1_MouseDown,  &TForm1::SteckerZeile2_MouseDown,  &TForm1::SteckerZeile3_MouseDown,
-    &TForm1::SteckerZeile4_MouseDown,  &TForm1::SteckerZeile5_MouseDown,  &TForm1::SteckerZeile6_MouseDown,
-    &TForm1::SteckerZeile7_MouseDown,  &TForm1::SteckerZeile8_MouseDown,  &TForm1::SteckerZeile9_MouseDown,
-    &TForm1::SteckerZeile10_MouseDown, &TForm1::SteckerZeile11_MouseDown, &TForm1::SteckerZeile12_MouseDown};
-constexpr ZeilenHandler StiftHandler[13] = {
-    nullptr,
-    &TForm1::StiftZeile1_MouseDown,  &TForm1::StiftZeile2_MouseDown,  &TForm1::StiftZeile3_MouseDown,
-    &TForm1::stiftZeile4_MouseDown,  &TForm1::StiftZeile5_MouseDown,  &TForm1::StiftZeile6_MouseDown,
-    &TForm1::StiftZeile7_MouseDown,  &TForm1::StiftZeile8_MouseDown,  &TForm1::StiftZeile9_MouseDown,
-    &TForm1::StiftZeile10_MouseDown, &TForm1::StiftZeile11_MouseDown, &TForm1::stiftZeile12_MouseDown};
+constexpr ZeilenHandler SteckerHandler[13] = {nullptr,
+                                              &TForm1::SteckerZeile1_MouseDown,
+                                              &TForm1::SteckerZeile2_MouseDown,
+                                              &TForm1::SteckerZeile3_MouseDown,
+                                              &TForm1::SteckerZeile4_MouseDown,
+                                              &TForm1::SteckerZeile5_MouseDown,
+                                              &TForm1::SteckerZeile6_MouseDown,
+                                              &TForm1::SteckerZeile7_MouseDown,
+                                              &TForm1::SteckerZeile8_MouseDown,
+                                              &TForm1::SteckerZeile9_MouseDown,
+                                              &TForm1::SteckerZeile10_MouseDown,
+                                              &TForm1::SteckerZeile11_MouseDown,
+                                              &TForm1::SteckerZeile12_MouseDown};
+constexpr ZeilenHandler StiftHandler[13] = {nullptr,
+                                            &TForm1::StiftZeile1_MouseDown,
+                                            &TForm1::StiftZeile2_MouseDown,
+                                            &TForm1::StiftZeile3_MouseDown,
+                                            &TForm1::stiftZeile4_MouseDown,
+                                            &TForm1::StiftZeile5_MouseDown,
+                                            &TForm1::StiftZeile6_MouseDown,
+                                            &TForm1::StiftZeile7_MouseDown,
+                                            &TForm1::StiftZeile8_MouseDown,
+                                            &TForm1::StiftZeile9_MouseDown,
+                                            &TForm1::StiftZeile10_MouseDown,
+                                            &TForm1::StiftZeile11_MouseDown,
+                                            &TForm1::stiftZeile12_MouseDown};
 
 // The check button's own picture: a black and a white key peg. The disabled look is derived.
 QIcon PruefenBild()
 {
-    QPixmap bild(18, 18);
-    bild.fill(Qt::transparent);
-    QPainter maler(&bild);
-    maler.setRenderHint(QPainter::Antialiasing);
-    maler.setPen(Qt::black);
-    maler.setBrush(Qt::black);
-    maler.drawEllipse(QRectF(1.5, 4.5, 8, 8));
-    maler.setBrush(Qt::white);
-    maler.drawEllipse(QRectF(8.5, 4.5, 8, 8));
-    return QIcon(bild);
+    return VectorGlyph([](QPainter& maler) {
+        maler.setPen(QPen(Qt::black, 0.9));
+        maler.setBrush(Qt::black);
+        maler.drawEllipse(QRectF(0.8, 4.3, 7.4, 7.4));
+        maler.setBrush(Qt::white);
+        maler.drawEllipse(QRectF(7.8, 4.3, 7.4, 7.4));
+    });
 }
 
-}  // namespace
+} // namespace
 
 TForm1::TForm1() : TForm(QStringLiteral("Form1"), QStringLiteral("Farbenrater 1.1 \u2013 Finde den geheimen Farbcode"))
 {
@@ -148,6 +160,7 @@ void TForm1::PickerAnlegen()
         SetCursor(quadrat, crHandPoint);
         quadrat->OnMouseDown = std::bind_front(&TForm1::Farbwahl_ShapesMouseDown, this);
         quadrat->SetAccessibleText(QStringLiteral("Farbwahl"));
+        quadrat->SetColorTip(true);
         FarbwahlShapes[i] = quadrat;
     }
     // Later squares lie on top of earlier ones where they overlap, except black above white.
@@ -186,6 +199,7 @@ void TForm1::PickerAnlegen()
         SetCursor(*s.ziel, crHandPoint);
         (*s.ziel)->OnMouseDown = std::bind_front(&TForm1::StiftFarbwahl_MouseDown, this);
         (*s.ziel)->SetAccessibleText(QStringLiteral("Stiftwahl"));
+        (*s.ziel)->SetColorTip(true);
     }
     StiftFarbWahl_Panel->Hide();
 
@@ -348,7 +362,10 @@ void TForm1::MeldungAnzeigen(const char* text)
     StatusBarTimer->SetEnabled(true);
 }
 
-void TForm1::MeldungAnzeigen(const QString& text) { MeldungAnzeigen(text.toUtf8().constData()); }
+void TForm1::MeldungAnzeigen(const QString& text)
+{
+    MeldungAnzeigen(text.toUtf8().constData());
+}
 
 void TForm1::StatusBarTimerTimer(TObject*)
 {
@@ -366,7 +383,10 @@ void TForm1::StatusBarTimerTimer(TObject*)
     }
 }
 
-void TForm1::InfoText(const char* text) { Info_StaticText->SetCaption(QString::fromUtf8(text)); }
+void TForm1::InfoText(const char* text)
+{
+    Info_StaticText->SetCaption(QString::fromUtf8(text));
+}
 
 void TForm1::LoescheSpielfeld()
 {
@@ -407,7 +427,10 @@ void TForm1::StiftZeilenFreigeben(bool an)
         StiftZeilen[zeile]->SetEnabled(an);
 }
 
-void TForm1::SetzeAktivenStift(int32_t feld, TColor farbe) { SetzeStiftFarbe(AktiveZeile, feld, farbe); }
+void TForm1::SetzeAktivenStift(int32_t feld, TColor farbe)
+{
+    SetzeStiftFarbe(AktiveZeile, feld, farbe);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Handlers
@@ -481,11 +504,20 @@ void TForm1::PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8],
     }
 }
 
-void TForm1::ZeigeFarbCode_BitBtnClick(TObject*) { Form2->Show(); }
+void TForm1::ZeigeFarbCode_BitBtnClick(TObject*)
+{
+    Form2->Show();
+}
 
-void TForm1::FarbMekerBox_BitBntClick(TObject*) { Form3->Show(); }
+void TForm1::FarbMekerBox_BitBntClick(TObject*)
+{
+    Form3->Show();
+}
 
-void TForm1::MenuHilfeClick(TObject*) { Hilfe_Form->ShowModal(); }
+void TForm1::MenuHilfeClick(TObject*)
+{
+    Hilfe_Form->ShowModal();
+}
 
 void TForm1::MenuCloseClick(TObject*)
 {

@@ -1,15 +1,14 @@
 #include "ui/Farbmerkerbox.h"
 
-#include <functional>
-
 #include "game/Spielzustand.h"
 #include "ui/Farbenrater.h"
+
+#include <functional>
 
 TForm3* Form3 = nullptr;
 
 TForm3::TForm3()
-    : TForm(QStringLiteral("Form3"),
-            QStringLiteral("Farbcode  MerkerBox   Hier können Sie Ihren Farbcode eingeben."))
+    : TForm(QStringLiteral("Form3"), QStringLiteral("Farbcode  MerkerBox   Hier können Sie Ihren Farbcode eingeben."))
 {
     SetClientSize(435, 82);
     SetBorder(biNone, true);
@@ -27,6 +26,7 @@ TForm3::TForm3()
         kreis->SetBrushColor(clGray);
         SetCursor(kreis, crHandPoint);
         kreis->SetAccessibleText(QStringLiteral("Merker Platz %1").arg(i + 1));
+        kreis->SetColorTip(true);
         kreis->OnMouseDown = std::bind_front(&TForm3::MerkerFarbCode_MouseDown, this);
         MerkerFarbCode_Shape[i] = kreis;
     }
@@ -44,7 +44,10 @@ void TForm3::MerkerFarbCode_MouseDown(TObject* Sender, TMouseButton, TShiftState
     }
 }
 
-void TForm3::FarbcodeMerkerBoxColse_BitBtnClick(TObject*) { Hide(); }
+void TForm3::FarbcodeMerkerBoxColse_BitBtnClick(TObject*)
+{
+    Hide();
+}
 
 void TForm3::FormShow(TObject*)
 {

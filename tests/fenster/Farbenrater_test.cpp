@@ -1,7 +1,8 @@
 // The main window: layout, window operations, the status-bar ticker and peg input.
-#include <QScrollBar>
-
 #include "Testhilfe.h"
+
+#include <QMenuBar>
+#include <QScrollBar>
 
 namespace {
 
@@ -11,15 +12,17 @@ QRect Lage(const char* name)
     return w ? w->geometry() : QRect();
 }
 
-}  // namespace
+} // namespace
 
 TEST(Hauptfenster, ConstructorStateThenStartTimerOpensTheSettings)
 {
     FormulareErzeugen();
     EXPECT_EQ(Form1->Client()->size(), QSize(693, 535));
     EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 8);
-    for (auto [fenster, breite, hoehe] : {std::tuple<TForm*, int, int>{Form2, 378, 105}, {Form3, 435, 82},
-                                          {Einstellungen_Form, 227, 303}, {Hilfe_Form, 495, 334}}) {
+    for (auto [fenster, breite, hoehe] : {std::tuple<TForm*, int, int>{Form2, 378, 105},
+                                          {Form3, 435, 82},
+                                          {Einstellungen_Form, 227, 303},
+                                          {Hilfe_Form, 495, 334}}) {
         EXPECT_EQ(fenster->property("ClientWidth").toInt(), breite) << fenster->objectName().toStdString();
         EXPECT_EQ(fenster->Client()->size(), QSize(breite, hoehe));
         EXPECT_FALSE(fenster->Visible());
@@ -61,21 +64,36 @@ TEST(Hauptfenster, LayoutOfTheControls)
         const char* name;
         QRect lage;
     } tabelle[] = {
-        {"SteckerFarbWahl_Panel", {8, 4, 297, 60}},    {"StiftFarbWahl_Panel", {312, 4, 161, 61}},
-        {"Info_StaticText", {480, 4, 201, 169}},       {"ScrollBox1", {8, 72, 465, 401}},
-        {"GroupBox3", {480, 183, 201, 289}},           {"ProgressBar1", {8, 482, 673, 17}},
-        {"StatusBar", {0, 507, 693, 28}},              {"SpielFeldPanel", {4, 0, 437, 609}},
-        {"ShowFarbwahl_Shape", {6, 9, 30, 43}},        {"SteckerFabwahl_GroupBox", {44, 5, 245, 49}},
-        {"StiftColor_Shape", {7, 13, 25, 32}},         {"StiftWhite_Shape", {12, 16, 20, 25}},
-        {"StiftBlack_Shape", {46, 16, 20, 25}},        {"StiftGray_Shape", {80, 16, 20, 25}},
-        {"RedFarbwahl_Shape", {5, 17, 33, 25}},        {"WhiteFarbwahl_Shape", {210, 17, 33, 25}},
-        {"Pruefen_BitBtn", {24, 16, 145, 25}},         {"FarbCodeGeprueft_BitBtn", {24, 64, 145, 25}},
-        {"ZeigeFarbCode_BitBtn", {24, 112, 145, 25}},  {"NeuesSpiel_BitBtn", {24, 160, 145, 25}},
-        {"FarbMekerBox_BitBnt", {24, 216, 145, 25}},   {"BitBtn3", {44, 256, 105, 25}},
-        {"SteckerZeile1_Panel", {16, 16, 321, 41}},    {"StiftZeile12_Panel", {344, 544, 75, 41}},
-        {"AktiveZeile1_Label", {8, 11, 20, 22}},       {"AktiveZeile7_Label", {8, 11, 20, 19}},
-        {"Stecker_ShapeA3", {138, 8, 33, 25}},         {"Stift_ShapeC7", {56, 22, 17, 12}},
-        {"Stift_Shape52", {20, 6, 17, 12}},            {"Stecker_Shape97", {280, 8, 33, 25}},
+        {"SteckerFarbWahl_Panel", {8, 4, 297, 60}},
+        {"StiftFarbWahl_Panel", {312, 4, 161, 61}},
+        {"Info_StaticText", {480, 4, 201, 169}},
+        {"ScrollBox1", {8, 72, 465, 401}},
+        {"GroupBox3", {480, 183, 201, 289}},
+        {"ProgressBar1", {8, 482, 673, 17}},
+        {"StatusBar", {0, 507, 693, 28}},
+        {"SpielFeldPanel", {4, 0, 437, 609}},
+        {"ShowFarbwahl_Shape", {6, 9, 30, 43}},
+        {"SteckerFabwahl_GroupBox", {44, 5, 245, 49}},
+        {"StiftColor_Shape", {7, 13, 25, 32}},
+        {"StiftWhite_Shape", {12, 16, 20, 25}},
+        {"StiftBlack_Shape", {46, 16, 20, 25}},
+        {"StiftGray_Shape", {80, 16, 20, 25}},
+        {"RedFarbwahl_Shape", {5, 17, 33, 25}},
+        {"WhiteFarbwahl_Shape", {210, 17, 33, 25}},
+        {"Pruefen_BitBtn", {24, 16, 145, 25}},
+        {"FarbCodeGeprueft_BitBtn", {24, 64, 145, 25}},
+        {"ZeigeFarbCode_BitBtn", {24, 112, 145, 25}},
+        {"NeuesSpiel_BitBtn", {24, 160, 145, 25}},
+        {"FarbMekerBox_BitBnt", {24, 216, 145, 25}},
+        {"BitBtn3", {44, 256, 105, 25}},
+        {"SteckerZeile1_Panel", {16, 16, 321, 41}},
+        {"StiftZeile12_Panel", {344, 544, 75, 41}},
+        {"AktiveZeile1_Label", {8, 11, 20, 22}},
+        {"AktiveZeile7_Label", {8, 11, 20, 19}},
+        {"Stecker_ShapeA3", {138, 8, 33, 25}},
+        {"Stift_ShapeC7", {56, 22, 17, 12}},
+        {"Stift_Shape52", {20, 6, 17, 12}},
+        {"Stecker_Shape97", {280, 8, 33, 25}},
     };
     for (const auto& z : tabelle)
         EXPECT_EQ(Lage(z.name), z.lage) << z.name;
@@ -84,12 +102,18 @@ TEST(Hauptfenster, LayoutOfTheControls)
         const char* name;
         const char* text;
     } titel[] = {
-        {"Pruefen_BitBtn", "Computer Prüfen "},   {"FarbCodeGeprueft_BitBtn", "Mensch Geprüft"},
-        {"ZeigeFarbCode_BitBtn", "Zeige Farbcode"}, {"NeuesSpiel_BitBtn", "Neues Spiel"},
-        {"FarbMekerBox_BitBnt", "Farbcode MerkerBox"}, {"BitBtn3", "Schließen"},
-        {"GroupBox3", "Bedienfeld"},              {"GroupBox1", "Stift FarbwahlBox"},
-        {"Menu1", "Menü"},                        {"MenuHilfe", "Hilfe"},
-        {"MenuClose", "Schließen"},               {"AktiveZeile12_Label", "12"},
+        {"Pruefen_BitBtn", "Computer Prüfen "},
+        {"FarbCodeGeprueft_BitBtn", "Mensch Geprüft"},
+        {"ZeigeFarbCode_BitBtn", "Zeige Farbcode"},
+        {"NeuesSpiel_BitBtn", "Neues Spiel"},
+        {"FarbMekerBox_BitBnt", "Farbcode MerkerBox"},
+        {"BitBtn3", "Schließen"},
+        {"GroupBox3", "Bedienfeld"},
+        {"GroupBox1", "Stift FarbwahlBox"},
+        {"Menu1", "Menü"},
+        {"MenuHilfe", "Hilfe"},
+        {"MenuClose", "Schließen"},
+        {"AktiveZeile12_Label", "12"},
     };
     for (const auto& t : titel)
         EXPECT_EQ(Form1->findChild<QObject*>(QString::fromLatin1(t.name))->property("Caption").toString(),
@@ -301,4 +325,99 @@ TEST(Pegs, ScreenReadersReadTheBoardAsItIs)
     Form1->LoescheSpielfeld();
     EXPECT_EQ(Form1->SteckerShapes[1][2]->accessibleName(), QStringLiteral("Zeile 1, Platz 3, leer"));
     EXPECT_EQ(Form2->CZufallsCode_Shape[0]->accessibleName().left(19), QStringLiteral("Geheimcode Platz 1,"));
+}
+
+namespace {
+
+// The cursor the player sees over a point of a control: the control's own, or over a disabled
+// control that of its nearest enabled parent, which takes the press as well.
+Qt::CursorShape CursorUeber(QWidget* ziel, QPoint punkt)
+{
+    QWidget* fenster = ziel->window();
+    QWidget* darunter = fenster->childAt(ziel->mapTo(fenster, punkt));
+    if (!darunter)
+        darunter = fenster;
+    while (!darunter->isEnabled() && !darunter->isWindow())
+        darunter = darunter->parentWidget();
+    return darunter->cursor().shape();
+}
+
+struct CursorFall {
+    QWidget* ziel;
+    QPoint punkt; // inside the control; its centre when null
+    Qt::CursorShape erwartet;
+};
+
+void CursorPruefen(const std::vector<CursorFall>& faelle)
+{
+    for (const auto& f : faelle) {
+        const QPoint punkt = f.punkt.isNull() ? f.ziel->rect().center() : f.punkt;
+        EXPECT_EQ(CursorUeber(f.ziel, punkt), f.erwartet) << f.ziel->objectName().toStdString();
+    }
+}
+
+} // namespace
+
+TEST(Hauptfenster, EveryControlShowsItsOwnCursorOrTheArrow)
+{
+    const auto kein = Qt::ForbiddenCursor, hand = Qt::PointingHandCursor, pfeil = Qt::ArrowCursor;
+    SpielBeginnen(ModusMensch, 8, 4);
+    CursorPruefen({
+        {Form1->SteckerShapes[1][0], {}, pfeil}, // the active row's holes
+        {Form1->SteckerShapes[7][3], {}, pfeil}, // code rows are open in this mode
+        {Form1->ZeilenLabels[1], {}, pfeil},
+        {Form1->SteckerZeilen[2], {3, 3}, pfeil}, // an open row's own background
+        {Form1->StiftShapes[1][0], {}, kein},     // locked key rows show the board's cursor
+        {Form1->StiftShapes[1][3], {}, kein},
+        {Form1->SpielFeldPanel, {2, 2}, kein},
+        {Form1->ScrollBox1->verticalScrollBar(), {}, pfeil},
+        {Form1->MainMenu, {5, 5}, pfeil},
+        {Form1->FarbwahlShapes[3], {}, hand},
+        {Form1->SteckerFabwahl_GroupBox, {2, 30}, hand},
+        {Form1->ShowFarbwahl_Shape, {}, kein},
+        {Form1->SteckerFarbWahl_Panel, {2, 2}, kein},
+        {Form1->Info_StaticText, {}, kein},
+        {Form1->GroupBox3, {5, 150}, kein},
+        {Form1->Pruefen_BitBtn, {}, hand},
+        {Form1->ProgressBar1, {}, kein},
+        {Form1->StatusBar, {}, kein},
+        {Form1->Client(), {690, 478}, kein}, // the form's own background
+    });
+    SpielBeginnen(ModusComputer, 8, 4);
+    CursorPruefen({
+        {Form1->StiftShapes[1][0], {}, pfeil},
+        {Form1->StiftShapes[1][3], {}, pfeil},
+        {Form1->StiftShapes[5][1], {}, pfeil},
+        {Form1->StiftBlack_Shape, {}, hand},
+        {Form1->StiftColor_Shape, {}, kein},
+        {Form1->SteckerShapes[1][0], {}, kein},
+        {Form3->MerkerFarbCode_Shape[0], {}, hand},
+        {Form3->FarbcodeMerkerBoxColse_BitBtn, {}, pfeil},
+    });
+    Form3->Hide();
+    Form1->NeuesSpiel_BitBtn->Click();
+    CursorPruefen({
+        {Einstellungen_Form->AnzahlFarben_TrackBar, {}, pfeil},
+        {Einstellungen_Form->EinstellungOK_BitBtn, {}, pfeil},
+        {Einstellungen_Form->Einstellungen_Panel, {3, 100}, pfeil},
+    });
+}
+
+TEST(Pegs, PickerSquaresNameTheirColourInATooltip)
+{
+    SpielBeginnen(ModusComputer, 8, 4);
+    const char* namen[8] = {"rot", "gelb", "grün", "blau", "violett", "türkis", "schwarz", "weiß"};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(Form1->FarbwahlShapes[i]->toolTip(), QString::fromUtf8(namen[i])) << i;
+    EXPECT_EQ(Form1->StiftBlack_Shape->toolTip(), QStringLiteral("schwarz"));
+    EXPECT_EQ(Form1->StiftWhite_Shape->toolTip(), QStringLiteral("weiß"));
+    EXPECT_EQ(Form1->StiftGray_Shape->toolTip(), QStringLiteral("grau"));
+    // The marker box's squares name the colour they show now.
+    EXPECT_EQ(Form3->MerkerFarbCode_Shape[1]->toolTip(), QStringLiteral("grau"));
+    Druecken(Form1->TuerkisFarbwahl_Shape);
+    Druecken(Form3->MerkerFarbCode_Shape[1]);
+    EXPECT_EQ(Form3->MerkerFarbCode_Shape[1]->toolTip(), QStringLiteral("türkis"));
+    // The board's holes keep to their accessible names.
+    EXPECT_EQ(Form1->SteckerShapes[1][0]->toolTip(), QString());
+    Form3->Hide();
 }

@@ -1,10 +1,10 @@
 // The toolkit layer's behaviours that the game relies on.
+#include "Testhilfe.h"
+#include "toolkit/Classes.h"
+
 #include <QImage>
 #include <QRadioButton>
 #include <atomic>
-
-#include "Testhilfe.h"
-#include "toolkit/Classes.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ TMouseEvent Merken(Druck& d)
     };
 }
 
-}  // namespace
+} // namespace
 
 TEST(Toolkit, ButtonClickRunsHandlerEvenWhenDisabledButMouseDoesNot)
 {
@@ -165,7 +165,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST(Toolkit, SynchronizeRunsOnTheMainThreadAndWaits)
 {
@@ -193,4 +193,115 @@ TEST(Toolkit, TimerTicksOnRequestAndRestartsOnNewInterval)
     timer.SetEnabled(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
     EXPECT_EQ(timer.property("Interval").toInt(), 5);
+}
+
+TEST(Toolkit, EnterPressesTheFocusedButtonThenTheDefaultEscapeTheCancel)
+{
+    TForm form(QStringLiteral("F"), QStringLiteral("F"));
+    form.SetClientSize(300, 100);
+    std::vector<QString> geklickt;
+    auto knopf = [&](const char* name, TBitBtnKind art, int links) {
+        auto* k = new TBitBtn(form.Client(), QString::fromLatin1(name), QString::fromLatin1(name), art);
+        k->SetBounds(links, 10, 60, 25);
+        k->OnClick = [&geklickt, k](TObject*) { geklickt.push_back(k->objectName()); };
+        return k;
+    };
+    knopf("Ok", bkOK, 10);
+    auto* anderer = knopf("Anderer", bkCustom, 80);
+    knopf("Abbruch", bkCancel, 150);
+    auto* regler = new TTrackBar(form.Client(), QStringLiteral("R"), 2, 8, 4);
+    regler->SetBounds(10, 50, 120, 25);
+    form.Show();
+
+    anderer->setFocus();
+    QTest::keyClick(anderer, Qt::Key_Return);
+    regler->setFocus();
+    QTest::keyClick(regler, Qt::Key_Enter);
+    QTest::keyClick(regler, Qt::Key_Escape);
+    EXPECT_EQ(geklickt,
+              (std::vector<QString>{QStringLiteral("Anderer"), QStringLiteral("Ok"), QStringLiteral("Abbruch")}));
+}
+
+TEST(Toolkit, CentredWindowsStayOnTheDesk)
+{
+    const QRect desk(0, 0, 1920, 1080);
+    const struct {
+        QSize fenster;
+        QPoint erwartet;
+    } faelle[] = {
+        {{700, 580}, {610, 250}}, // fits: centred
+        {{1392, 1124}, {264, 0}}, // taller than the desk: the title bar and menu stay on it
+        {{2000, 500}, {0, 290}},  // wider than the desk
+        {{1920, 1080}, {0, 0}},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(CentredPosition(f.fenster, desk), f.erwartet) << f.fenster.width() << "x" << f.fenster.height();
+    EXPECT_EQ(CentredPosition({100, 100}, QRect(1920, 40, 1280, 984)), QPoint(2510, 482)); // a second screen
+}
+
+namespace {
+
+// The hue that most opaque coloured pixels of a picture have, -1 for a picture without colour.
+int Farbton(const QImage& bild)
+{
+    std::vector<int> haeufigkeit(360, 0);
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x) {
+            const QColor c = bild.pixelColor(x, y);
+            if (c.alpha() > 200 && c.hsvSaturation() > 120 && c.value() > 60)
+                ++haeufigkeit[static_cast<size_t>(c.hsvHue())];
+        }
+    const auto beste = std::max_element(haeufigkeit.begin(), haeufigkeit.end());
+    return *beste == 0 ? -1 : static_cast<int>(beste - haeufigkeit.begin());
+}
+
+} // namespace
+
+TEST(Toolkit, ButtonPicturesAreDrawnForEveryScale)
+{
+    TForm form(QStringLiteral("F"), QStringLiteral("F"));
+    const struct {
+        TBitBtnKind art;
+        int farbton; // green tick, red cross, blue question mark, brown door, red stop sign
+    } arten[] = {{bkOK, 120}, {bkCancel, 0}, {bkHelp, 240}, {bkClose, 35}, {bkAbort, 0}};
+    for (const auto& a : arten) {
+        TBitBtn knopf(form.Client(), QStringLiteral("K"), QStringLiteral("K"), a.art);
+        for (qreal skala : {1.0, 1.5, 2.0}) {
+            // Drawn at the device pixels asked for, not a small bitmap scaled up.
+            const QPixmap bild = knopf.icon().pixmap(QSize(16, 16), skala);
+            EXPECT_EQ(bild.size(), QSize(16, 16) * skala) << a.art << " " << skala;
+            const int farbton = Farbton(bild.toImage());
+            EXPECT_LE(std::min(std::abs(farbton - a.farbton), 360 - std::abs(farbton - a.farbton)), 20)
+                << a.art << " " << skala << " hue " << farbton;
+            // Disabled, the same picture in gray.
+            const QPixmap grau = knopf.icon().pixmap(QSize(16, 16), skala, QIcon::Disabled);
+            EXPECT_EQ(grau.size(), bild.size());
+            EXPECT_EQ(Farbton(grau.toImage()), -1);
+        }
+    }
+    ProgrammStarten();
+    const QImage pruefen = Form1->Pruefen_BitBtn->icon().pixmap(QSize(16, 16), 1.5).toImage();
+    EXPECT_EQ(pruefen.size(), QSize(24, 24));
+    EXPECT_EQ(pruefen.pixelColor(6, 12), QColor(Qt::black));
+    EXPECT_EQ(pruefen.pixelColor(17, 12), QColor(Qt::white));
+}
+
+TEST(Toolkit, GroupFramesRunThroughTheirCaptionAndLabelsShowTheirParent)
+{
+    ProgrammStarten();
+    auto* dialog = Einstellungen_Form;
+    // The size figures stand on the group's own background, with no box of their own.
+    const QImage gruppe = dialog->GroupBox1->grab().toImage();
+    const QRect zahl = dialog->AnzahlFarben_Label->geometry();
+    EXPECT_EQ(gruppe.pixelColor(zahl.left() + 1, zahl.top() + 1), gruppe.pixelColor(zahl.right() + 4, zahl.top() + 1));
+    // The frame line runs through the middle of the caption, so "Computer Frech" lies inside
+    // the radio group, clear of its frame.
+    const QImage spieler = dialog->Spieler_RadioGroup->grab().toImage();
+    const int x = spieler.width() - 4;
+    int rahmen = 0;
+    while (rahmen < spieler.height() && spieler.pixelColor(x, rahmen) == spieler.pixelColor(x, 0))
+        ++rahmen;
+    const int frech = dialog->ComputerFrech_CheckBox->geometry().top() - dialog->Spieler_RadioGroup->geometry().top();
+    EXPECT_LE(rahmen + 4, frech);
+    EXPECT_GE(rahmen, 4);
 }
