@@ -28,7 +28,7 @@ void AltenAuftragBeenden()
     WorkThread->PhaseAbwarten();
 }
 
-}  // namespace
+} // namespace
 
 void TForm1::NeuesSpiel_BitBtnClick(TObject*)
 {
@@ -113,6 +113,8 @@ void TForm1::Pruefen_BitBtnClick(TObject*)
     if (gewonnen) {
         InfoText("Spieler: Mensch\n\nSie haben den Code Gelöst.");
         Pruefen_BitBtn->SetEnabled(false);
+        // The game is over: the board keeps the winning row as it was scored.
+        SteckerZeilenFreigeben(false);
     }
     // Row 12 is checked again and again: its key pegs start from gray each time, so it never
     // shows a mix of two answers.
@@ -156,6 +158,9 @@ void TForm1::FarbCodeGeprueft_BitBtnClick(TObject*)
         else if (StiftFeld[AktiveZeile][p] == StiftWeiss)
             ++Weiss;
     }
+    // The answer stands as given: the key pegs take no change until the next guess is shown,
+    // and none at all once the game is won.
+    StiftZeilenFreigeben(false);
     if (Schwarz == AnzahlFelder) {
         InfoText("Spieler: Computer\nIch habe Gewonnen.");
         return;
@@ -173,6 +178,13 @@ void TForm1::RatecodeZeigen(int32_t index)
     IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
     for (int p = 0; p < AnzahlFelder; ++p)
         SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+    // Guesses after the twelfth reuse row 12: its key pegs start from gray each time, so an
+    // earlier answer is never counted again.
+    for (int p = 0; p < 8; ++p) {
+        StiftFeld[AktiveZeile][p] = LeerFeld;
+        SetzeAktivenStift(p, clGray);
+    }
+    StiftZeilenFreigeben(true);
     InfoText(TextComputerRaet);
     FarbCodeGeprueft_BitBtn->SetEnabled(true);
 }

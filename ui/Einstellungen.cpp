@@ -1,11 +1,12 @@
 #include "ui/Einstellungen.h"
 
-#include <QRadioButton>
-#include <functional>
-
 #include "game/Spielzustand.h"
+#include "solver/Workthread.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbmerkerbox.h"
+
+#include <QRadioButton>
+#include <functional>
 
 TEinstellungen_Form* Einstellungen_Form = nullptr;
 
@@ -21,9 +22,10 @@ TLabel* ZahlLabel(QWidget* eltern, const QString& name)
     return label;
 }
 
-}  // namespace
+} // namespace
 
-TEinstellungen_Form::TEinstellungen_Form() : TForm(QStringLiteral("Einstellungen_Form"), QStringLiteral("Einstellungen"))
+TEinstellungen_Form::TEinstellungen_Form()
+    : TForm(QStringLiteral("Einstellungen_Form"), QStringLiteral("Einstellungen"))
 {
     SetClientSize(227, 303);
     SetBorder(biSystemMenu, true);
@@ -67,6 +69,7 @@ TEinstellungen_Form::TEinstellungen_Form() : TForm(QStringLiteral("Einstellungen
     EinstellungOK_BitBtn->OnClick = std::bind_front(&TEinstellungen_Form::EinstellungOK_BitBtnClick, this);
 
     OnShow = std::bind_front(&TEinstellungen_Form::FormShow, this);
+    OnClose = std::bind_front(&TEinstellungen_Form::FormClose, this);
 }
 
 void TEinstellungen_Form::AnzahlFarben_TrackBarChange(TObject*)
@@ -131,6 +134,10 @@ void TEinstellungen_Form::Spieler_RadioGroupClick(TObject*)
 
 void TEinstellungen_Form::EinstellungOK_BitBtnClick(TObject*)
 {
+    // The last game's job is over before the new game writes anything: a stopped demo closes
+    // with its own text, and that text must never stand over the new game's.
+    WorkThread->AuftragStoppen();
+    WorkThread->PhaseAbwarten();
     switch (SpielerModus) {
     case ModusMensch:
         Form1->InfoText("Spieler Mensch.\n\nMensch gegen Computer.");
@@ -187,4 +194,11 @@ void TEinstellungen_Form::FormShow(TObject*)
         Form3->Show();
         Form3->SetFocus();
     }
+}
+
+void TEinstellungen_Form::FormClose(TObject*)
+{
+    // Closed without OK: no game starts and the rows stay locked, but the way back to the
+    // dialog stays open.
+    Form1->NeuesSpiel_BitBtn->SetEnabled(true);
 }

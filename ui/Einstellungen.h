@@ -23,6 +23,7 @@ public:
     void Spieler_RadioGroupClick(TObject* Sender);
     void EinstellungOK_BitBtnClick(TObject* Sender);
     void FormShow(TObject* Sender);
+    void FormClose(TObject* Sender);
 };
 
 extern TEinstellungen_Form* Einstellungen_Form;

@@ -1,8 +1,12 @@
 // Whole games through the widgets, as a player plays them, in all three modes.
-#include <QTimer>
-
 #include "Testhilfe.h"
 #include "game/Main.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
 
 namespace {
 
@@ -41,7 +45,7 @@ void GeheimcodeSetzen(const std::vector<int>& code)
         FarbCode[p] = static_cast<int8_t>(code[p]);
 }
 
-}  // namespace
+} // namespace
 
 TEST(SpielMensch, GuessesAreScoredUntilTheCodeIsFound)
 {
@@ -64,7 +68,7 @@ TEST(SpielMensch, GuessesAreScoredUntilTheCodeIsFound)
     EXPECT_EQ(AktiveZeile, 2);
     EXPECT_EQ(Form1->ZeilenLabels[1]->Color(), clBtnFace);
     EXPECT_EQ(Form1->ZeilenLabels[2]->Color(), clRed);
-    EXPECT_EQ(Form1->ProgressBar1->Position(), 0);  // no "Computer Frech": no solver job
+    EXPECT_EQ(Form1->ProgressBar1->Position(), 0); // no "Computer Frech": no solver job
 
     // An incomplete row is refused and changes nothing.
     CodeSetzen({1, 1});
@@ -79,6 +83,33 @@ TEST(SpielMensch, GuessesAreScoredUntilTheCodeIsFound)
     EXPECT_EQ(Info(), QStringLiteral("Spieler: Mensch\n\nSie haben den Code Gelöst."));
     EXPECT_FALSE(Form1->Pruefen_BitBtn->Enabled());
     EXPECT_EQ(AktiveZeile, 2);
+
+    // The game is over: the winning row stays as it was scored, and Enter checks nothing.
+    CodeSetzen({5, 5, 5, 5});
+    for (int p = 0; p < 4; ++p)
+        EXPECT_EQ(SteckerFeld[2][p], std::vector<int>({0, 2, 3, 1})[p]) << p;
+    EXPECT_EQ(Form1->SteckerShapes[2][0]->BrushColor(), FarbTabelle[0]);
+    QTest::keyClick(Form1, Qt::Key_Return);
+    EXPECT_EQ(Stiftfarben(2), Antwort(4, 0));
+    EXPECT_TRUE(Form1->NeuesSpiel_BitBtn->Enabled());
+    EXPECT_TRUE(Form1->ZeigeFarbCode_BitBtn->Enabled());
+}
+
+TEST(SpielMensch, EnterPressesTheFocusedButtonAndOtherwiseChecks)
+{
+    SpielBeginnen(ModusMensch, 6, 4);
+    Form2->Hide();
+    // Tabbed to "Zeige Farbcode": Enter shows the secret and checks nothing.
+    Form1->ZeigeFarbCode_BitBtn->setFocus();
+    QTest::keyClick(Form1->ZeigeFarbCode_BitBtn, Qt::Key_Return);
+    EXPECT_TRUE(Form2->Visible());
+    EXPECT_NE(Status(), QStringLiteral("Es müssen alle Felder besetzt sein."));
+    Form2->Hide();
+    // With the focus on no button, Enter is "Computer Prüfen".
+    Form1->ZeigeFarbCode_BitBtn->clearFocus();
+    QTest::keyClick(Form1, Qt::Key_Return);
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_EQ(Status(), QStringLiteral("Es müssen alle Felder besetzt sein."));
 }
 
 TEST(SpielMensch, RowNineScrollsAndRowTwelveIsCheckedAgainFromGray)
@@ -109,21 +140,21 @@ TEST(SpielMensch, ComputerFrechInsultsImpossibleGuessesOnly)
     SpielBeginnen(ModusMensch, 6, 4, true);
     const char* frech = "*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.";
     GeheimcodeSetzen({0, 2, 3, 1});
-    CodeSetzen({4, 4, 5, 5});  // 0 black, 0 white: no 4 and no 5 in the secret
+    CodeSetzen({4, 4, 5, 5}); // 0 black, 0 white: no 4 and no 5 in the secret
     QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
     EXPECT_EQ(Status(), QString());
     WARTE_BIS(SolverRuht());
     EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
 
-    CodeSetzen({4, 4, 5, 5});  // the same guess again
+    CodeSetzen({4, 4, 5, 5}); // the same guess again
     QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
     EXPECT_EQ(Status(), QString::fromUtf8(frech));
 
-    CodeSetzen({0, 4, 1, 1});  // contains a 4, which the first answer ruled out
+    CodeSetzen({0, 4, 1, 1}); // contains a 4, which the first answer ruled out
     QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
     EXPECT_EQ(Status(), QString::fromUtf8(frech));
 
-    CodeSetzen({0, 1, 1, 2});  // still possible
+    CodeSetzen({0, 1, 1, 2}); // still possible
     QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
     EXPECT_EQ(Status(), QString());
     WARTE_BIS(SolverRuht());
@@ -167,6 +198,10 @@ TEST(SpielComputer, TheComputerFindsTheHumansCode)
             EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer\nIch habe Gewonnen."));
             EXPECT_FALSE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
             EXPECT_FALSE(WorkThread->Aktiv);
+            // The won game is over: the answer stays on the board.
+            Druecken(Form1->StiftGray_Shape);
+            Druecken(Form1->StiftShapes[AktiveZeile][0]);
+            EXPECT_EQ(StiftFeld[AktiveZeile][0], StiftSchwarz);
             return;
         }
         const int zeile = AktiveZeile;
@@ -196,7 +231,7 @@ TEST(SpielComputer, PairedCountingOfFourRedsIsAContradiction)
     EXPECT_EQ(AktiveZeile, 1);
 }
 
-TEST(SpielComputer, KeyPegsCountWhereverTheyStand)
+TEST(SpielComputer, KeyPegsCountWhereverTheyStandAndTheAnswerStands)
 {
     SpielBeginnen(ModusComputer, 8, 4);
     StifteSetzen({StiftSchwarz, StiftSchwarz, StiftGrau, StiftWeiss});
@@ -205,7 +240,47 @@ TEST(SpielComputer, KeyPegsCountWhereverTheyStand)
     EXPECT_EQ(Weiss, 1);
     EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch."));
     EXPECT_FALSE(Kandidaten->TestBit(CodeIndex));
+    // While the computer calculates, the answered row takes no further peg.
+    Druecken(Form1->StiftShapes[1][2]);
+    EXPECT_EQ(StiftFeld[1][2], StiftGrau);
+    EXPECT_EQ(Form1->StiftShapes[1][2]->BrushColor(), clGray);
+    WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+    EXPECT_EQ(AktiveZeile, 2);
+    Druecken(Form1->StiftShapes[2][2]);
+    EXPECT_EQ(StiftFeld[2][2], StiftWeiss);
     WARTE_BIS(SolverRuht());
+}
+
+TEST(SpielComputer, RowTwelveTakesEachAnswerFromGray)
+{
+    SpielBeginnen(ModusComputer, 6, 4);
+    const int8_t geheim[4] = {3, 3, 0, 5};
+    // As if eleven guesses had gone before: the computer guesses on in row 12.
+    AktiveZeile = 12;
+    for (int zug = 0; zug < 3; ++zug) {
+        int32_t schwarz, weiss;
+        BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
+        if (schwarz == 4)
+            break;
+        std::vector<int> stifte;
+        for (int p = 0; p < 4; ++p)
+            stifte.push_back(p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : StiftGrau);
+        StifteSetzen(stifte);
+        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+        WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+        EXPECT_EQ(AktiveZeile, 12);
+        for (int p = 0; p < 8; ++p) {
+            EXPECT_EQ(StiftFeld[12][p], LeerFeld) << p;
+            EXPECT_EQ(Form1->StiftShapes[12][p]->BrushColor(), clGray) << p;
+        }
+        // An unchanged "Mensch Geprüft" now counts no pegs at all.
+        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+        EXPECT_EQ(Schwarz, 0);
+        EXPECT_EQ(Weiss, 0);
+        WARTE_BIS(SolverRuht());
+        if (!Form1->FarbCodeGeprueft_BitBtn->Enabled())
+            break; // the computer found the blank answer contradicts the others
+    }
 }
 
 namespace {
@@ -232,7 +307,7 @@ void DemoBrettPruefen()
     EXPECT_EQ(Stiftfarben(letzte), Antwort(AnzahlFelder, 0));
 }
 
-}  // namespace
+} // namespace
 
 TEST(SpielDemo, PlaysToTheEndAndFindsTheSecret)
 {
@@ -266,6 +341,30 @@ TEST(SpielDemo, NewGameFromEitherWindowStopsIt)
         EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
         EXPECT_FALSE(WorkThread->Aktiv);
         EXPECT_EQ(AktiveZeile, 1);
+    }
+}
+
+TEST(SpielDemo, AStoppedDemoNeverWritesIntoTheNextGame)
+{
+    const struct {
+        int modus;
+        const char* text;
+    } folgen[] = {{ModusMensch, "Spieler Mensch.\n\nMensch gegen Computer."},
+                  {ModusComputer, "Spieler: Computer.\nBitte Farbcode überprüfen."},
+                  {ModusDemo, "Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten."}};
+    for (const auto& folge : folgen) {
+        SpielBeginnen(ModusDemo, 8, 8);
+        WARTE_BIS(SteckerFeld[1][0] >= 0);
+        // "Neues Spiel" and OK in one turn of the event loop, while the demo is still running.
+        Form1->NeuesSpiel_BitBtn->Click();
+        Einstellungen_Form->Spieler_RadioGroup->SetItemIndex(folge.modus);
+        Einstellungen_Form->EinstellungOK_BitBtn->Click();
+        EXPECT_TRUE(Info().startsWith(QString::fromUtf8(folge.text))) << Info().toStdString();
+        QTest::qWait(150);
+        EXPECT_FALSE(Info().endsWith(QStringLiteral("Fertig!")) && folge.modus != ModusDemo) << Info().toStdString();
+        if (folge.modus == ModusComputer)
+            Form3->Hide();
+        WARTE_BIS(SolverRuht());
     }
 }
 
@@ -327,12 +426,14 @@ TEST(Einstellungen, ChoicesChangeTheMainWindowAtOnce)
     EXPECT_TRUE(Form1->SteckerFabwahl_GroupBox->Enabled());
     EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("FarbWahlBox (clicke auf ein Quadraht)"));
 
-    // The close box only hides the dialog: no game starts, "Neues Spiel" stays disabled.
+    // The close box only hides the dialog: no game starts, but "Neues Spiel" opens it again.
     dialog->close();
     EXPECT_FALSE(dialog->Visible());
-    EXPECT_FALSE(Form1->NeuesSpiel_BitBtn->Enabled());
+    EXPECT_TRUE(Form1->NeuesSpiel_BitBtn->Enabled());
     EXPECT_FALSE(Form1->SteckerZeilen[1]->Enabled());
-    dialog->Show();
+    QTest::mouseClick(Form1->NeuesSpiel_BitBtn, Qt::LeftButton);
+    ASSERT_TRUE(dialog->Visible());
+    EXPECT_FALSE(Form1->NeuesSpiel_BitBtn->Enabled());
 
     // Enter presses OK.
     QTest::keyClick(dialog, Qt::Key_Return);
@@ -378,6 +479,12 @@ TEST(Hilfe, ShowsTheRulesModallyAndClosesWithEscape)
     QTimer::singleShot(50, [&] {
         zeilen = Hilfe_Form->Hilfe_Memo->Lines();
         EXPECT_TRUE(Hilfe_Form->Visible());
+        // No scroll bar narrows the memo: every line of the rules stands whole on a line of its own.
+        auto* memo = Hilfe_Form->Hilfe_Memo;
+        EXPECT_FALSE(memo->verticalScrollBar()->isVisible());
+        EXPECT_EQ(memo->document()->blockCount(), 13);
+        for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+            EXPECT_EQ(block.layout()->lineCount(), 1) << block.text().toStdString();
         QTest::keyClick(Hilfe_Form, Qt::Key_Escape);
     });
     Form1->MenuHilfe->Click();
