@@ -1,18 +1,19 @@
 #include "app/Farbenrater_Prj.h"
 
-#include <QApplication>
-#include <QIcon>
-#include <QMessageBox>
-#include <cstdlib>
-#include <stdexcept>
-
 #include "game/Spielzustand.h"
+#include "solver/BitOperationen.h"
 #include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"
 #include "ui/Farbmerkerbox.h"
 #include "ui/Hilfe_memoform.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -24,7 +25,7 @@ void ArbeitBeenden()
         WorkThread->Shutdown();
 }
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<QApplication> AnwendungErzeugen()
 {

@@ -1,21 +1,18 @@
 #include "game/Spielzustand.h"
 
+#include "game/Main.h"
+
 #include <cmath>
 #include <ctime>
 #include <mutex>
 #include <new>
 #include <random>
 
-#include "game/Main.h"
-#include "solver/BitOperationen.h"
-
 int32_t AnzahlFarben = 8;
 int32_t AnzahlFelder = 8;
 int32_t SpielerModus = ModusMensch;
 const int32_t MaxKombinationen = static_cast<int32_t>(std::pow(8.0, 8.0) + 10.0);
 int32_t AnzahlKombinationen = MaxKombinationen;
-BitOperationen* Kandidaten = nullptr;
-TWorkThread* WorkThread = nullptr;
 
 int32_t AktiveZeile = 0;
 int8_t SteckerFeld[13][8];
@@ -36,16 +33,14 @@ TColor ComputerFarbTabelle[8];
 
 void FarbTabelleFuellen()
 {
-    static constexpr TColor werte[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000,
-                                        0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
+    static constexpr TColor werte[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
     for (int i = 0; i < 8; ++i)
         FarbTabelle[i] = werte[i];
 }
 
 void ComputerFarbTabelleFuellen()
 {
-    static constexpr TColor werte[8] = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000,
-                                        0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
+    static constexpr TColor werte[8] = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
     for (int i = 0; i < 8; ++i)
         ComputerFarbTabelle[i] = werte[i];
 }
@@ -55,22 +50,10 @@ int32_t Kombinationen(int32_t F, int32_t n)
     return static_cast<int32_t>(std::pow(static_cast<double>(F), static_cast<double>(n)));
 }
 
-bool KandidatenAnlegen()
-{
-    if (!Kandidaten) {
-        Kandidaten = new (std::nothrow) BitOperationen(MaxKombinationen);
-        if (Kandidaten && !Kandidaten->Bytes) {
-            delete Kandidaten;
-            Kandidaten = nullptr;
-        }
-    }
-    return Kandidaten != nullptr;
-}
-
 namespace {
 std::mutex ZufallsSperre;
 std::mt19937 Zufall;
-}  // namespace
+} // namespace
 
 void ZufallsgeneratorStarten()
 {

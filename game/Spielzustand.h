@@ -3,9 +3,9 @@
 // requested and hands every change back to the main thread.
 #pragma once
 
-#include <cstdint>
-
 #include "toolkit/Graphics.h"
+
+#include <cstdint>
 
 class BitOperationen;
 class TWorkThread;
@@ -14,22 +14,22 @@ constexpr int32_t ModusMensch = 0;
 constexpr int32_t ModusComputer = 1;
 constexpr int32_t ModusDemo = 2;
 
-constexpr int8_t LeerFeld = static_cast<int8_t>(255);  // an empty place: top bit set
+constexpr int8_t LeerFeld = static_cast<int8_t>(255); // an empty place: top bit set
 constexpr int8_t StiftSchwarz = 6;
 constexpr int8_t StiftWeiss = 7;
 constexpr int8_t StiftGrau = 8;
 
 // Settings and sizes
-extern int32_t AnzahlFarben;         // F, 2..8
-extern int32_t AnzahlFelder;         // n, 2..8
-extern int32_t SpielerModus;         // ModusMensch, ModusComputer, ModusDemo
-extern const int32_t MaxKombinationen;  // 8^8 + 10
-extern int32_t AnzahlKombinationen;  // F^n of the game in progress
-extern BitOperationen* Kandidaten;   // the still possible codes
-extern TWorkThread* WorkThread;
+extern int32_t AnzahlFarben;           // F, 2..8
+extern int32_t AnzahlFelder;           // n, 2..8
+extern int32_t SpielerModus;           // ModusMensch, ModusComputer, ModusDemo
+extern const int32_t MaxKombinationen; // 8^8 + 10
+extern int32_t AnzahlKombinationen;    // F^n of the game in progress
+extern BitOperationen* Kandidaten;     // the still possible codes (the solver's, created there)
+extern TWorkThread* WorkThread;        // the solver's worker (created by the main window)
 
 // Board and codes
-extern int32_t AktiveZeile;          // 1..12; 0 before the first game
+extern int32_t AktiveZeile; // 1..12; 0 before the first game
 extern int8_t SteckerFeld[13][8];
 extern int8_t StiftFeld[13][8];
 extern int8_t FarbCode[10];
@@ -53,9 +53,6 @@ void ComputerFarbTabelleFuellen();
 
 // F^n as the game computes it: a double-precision power, truncated.
 int32_t Kombinationen(int32_t F, int32_t n);
-
-// Creates the candidate set once (all bits clear). False when its memory cannot be had.
-bool KandidatenAnlegen();
 
 // The program's one random sequence: non-negative 31-bit values, seeded once from the clock.
 // Both threads draw from it, so it is guarded.

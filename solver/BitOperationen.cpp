@@ -1,8 +1,24 @@
 #include "solver/BitOperationen.h"
 
+#include "game/Spielzustand.h"
+
 #include <cstdio>
 #include <cstring>
 #include <new>
+
+BitOperationen* Kandidaten = nullptr;
+
+bool KandidatenAnlegen()
+{
+    if (!Kandidaten) {
+        Kandidaten = new (std::nothrow) BitOperationen(MaxKombinationen);
+        if (Kandidaten && !Kandidaten->Bytes) {
+            delete Kandidaten;
+            Kandidaten = nullptr;
+        }
+    }
+    return Kandidaten != nullptr;
+}
 
 BitOperationen::BitOperationen(int32_t bits)
     : Bytes(nullptr), AnzahlBytes(bits / 8 + (bits % 8 != 0 ? 1 : 0)), AnzahlBits(bits), Fehler(false),
@@ -14,7 +30,10 @@ BitOperationen::BitOperationen(int32_t bits)
     Bytes = reinterpret_cast<uint8_t*>(WortSpeicher);
 }
 
-BitOperationen::~BitOperationen() { delete[] WortSpeicher; }
+BitOperationen::~BitOperationen()
+{
+    delete[] WortSpeicher;
+}
 
 void BitOperationen::SetAll()
 {

@@ -1,13 +1,13 @@
 #include "solver/Workthread.h"
 
-#include <cstring>
-
 #include "game/Main.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
 #include "solver/Ratesuche.h"
-#include "ui/Farbenrater.h"
 
+#include <cstring>
+
+TWorkThread* WorkThread = nullptr;
 int32_t FortschrittZaehler = 0;
 double FortschrittProzent = 0.0;
 int8_t KandidatCode[10];
@@ -16,9 +16,15 @@ int32_t KandidatWeiss = 0;
 int32_t DemoSchwarz = 0;
 int32_t DemoWeiss = 0;
 
-TWorkThread::TWorkThread(bool createSuspended) : TThread(createSuspended) { AfterConstruction(); }
+TWorkThread::TWorkThread(bool createSuspended) : TThread(createSuspended)
+{
+    AfterConstruction();
+}
 
-TWorkThread::~TWorkThread() { Shutdown(); }
+TWorkThread::~TWorkThread()
+{
+    Shutdown();
+}
 
 void TWorkThread::AuftragStarten(int32_t phase)
 {
@@ -52,7 +58,7 @@ void TWorkThread::AuftragStoppen()
 void TWorkThread::FortschrittZeigen()
 {
     FortschrittProzent = FortschrittZaehler * 100.0 / AnzahlKombinationen;
-    Form1->ProgressBar1->SetPosition(static_cast<int>(FortschrittProzent));
+    Anzeige->FortschrittAnzeigen(static_cast<int32_t>(FortschrittProzent));
 }
 
 bool TWorkThread::PhaseLaeuft()
@@ -103,7 +109,10 @@ void TWorkThread::Execute()
     }
 }
 
-bool TWorkThread::Gestoppt() const { return Nummer.load(std::memory_order_acquire) != JobNummer || Terminated(); }
+bool TWorkThread::Gestoppt() const
+{
+    return Nummer.load(std::memory_order_acquire) != JobNummer || Terminated();
+}
 
 bool TWorkThread::Melden(const std::function<void()>& wirkung)
 {
@@ -126,7 +135,7 @@ void TWorkThread::PhaseBeenden(const std::function<void()>& ergebnis)
         if (ergebnis)
             ergebnis();
         Aktiv.store(false, std::memory_order_release);
-        Form1->ProgressBar1->SetPosition(100);
+        Anzeige->FortschrittAnzeigen(100);
     });
 }
 
@@ -179,37 +188,25 @@ void TWorkThread::ComputerRaten()
         return;
     if (Kandidaten->AnyBitSet(Job.N)) {
         const int32_t index = RateCodeSuchen(*Kandidaten, Job.N, 1000, Zufallszahl);
-        PhaseBeenden([index] { Form1->RatecodeZeigen(index); });
+        PhaseBeenden([this, index] { Anzeige->RatecodeZeigen(index); });
     } else {
-        PhaseBeenden([] { Form1->WiderspruchZeigen(); });
+        PhaseBeenden([this] { Anzeige->WiderspruchZeigen(); });
     }
 }
 
 void TWorkThread::DemoZugZeigen()
 {
     const int32_t n = AnzahlFelder;
-    for (int32_t k = 0; k < n; ++k) {
-        Form1->SetzeSteckerFarbe(AktiveZeile, k, FarbTabelle[RateCode[k]]);
+    for (int32_t k = 0; k < n; ++k)
         SteckerFeld[AktiveZeile][k] = RateCode[k];
-    }
     BewerteCode(FarbCode, RateCode, n, DemoSchwarz, DemoWeiss);
-    // Guesses after the twelfth reuse row 12: its key pegs start from gray each time.
-    for (int32_t p = 0; p < n; ++p) {
-        Form1->SetzeStiftFarbe(AktiveZeile, p, clGray);
-        StiftFeld[AktiveZeile][p] = LeerFeld;
-    }
-    for (int32_t p = 0; p < DemoSchwarz; ++p) {
-        Form1->SetzeStiftFarbe(AktiveZeile, p, clBlack);
-        StiftFeld[AktiveZeile][p] = StiftSchwarz;
-    }
-    for (int32_t p = DemoSchwarz; p < DemoSchwarz + DemoWeiss; ++p) {
-        Form1->SetzeStiftFarbe(AktiveZeile, p, clWhite);
-        StiftFeld[AktiveZeile][p] = StiftWeiss;
-    }
-    // Only the row has changed: repainting it alone shows the move at once and keeps the main
-    // thread's pause short.
-    Form1->SteckerZeilen[AktiveZeile]->repaint();
-    Form1->StiftZeilen[AktiveZeile]->repaint();
+    // Guesses after the twelfth reuse row 12: its key pegs start from empty each time.
+    for (int32_t p = 0; p < n; ++p)
+        StiftFeld[AktiveZeile][p] = p < DemoSchwarz               ? StiftSchwarz
+                                    : p < DemoSchwarz + DemoWeiss ? StiftWeiss
+                                                                  : LeerFeld;
+    Anzeige->DemoZugAnzeigen(AktiveZeile);
+    // The move stays on the screen a moment before the search goes on.
     Sleep(10);
 }
 
@@ -241,10 +238,9 @@ void TWorkThread::DemoSpielen()
         }
         if (zeile < 12)
             ++zeile;
-        Melden([zeile] {
+        Melden([this, zeile] {
             AktiveZeile = zeile;
-            if (zeile == 9)
-                Form1->ScrollBox1->SetVertScrollBarPosition(212);
+            Anzeige->DemoZeileAnzeigen(zeile);
         });
         if (schwarz == Job.n)
             break;
@@ -252,9 +248,9 @@ void TWorkThread::DemoSpielen()
     // The closing steps belong to this game and run whether it was won or stopped; a new game
     // waits for them before it starts.
     Synchronize([this] {
-        Form1->InfoText("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!");
+        Anzeige->DemoEndeAnzeigen();
         if (Nummer.load(std::memory_order_acquire) == JobNummer)
             Aktiv.store(false, std::memory_order_release);
-        Form1->ProgressBar1->SetPosition(100);
+        Anzeige->FortschrittAnzeigen(100);
     });
 }

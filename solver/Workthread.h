@@ -2,12 +2,13 @@
 // the current mode beside the windows.
 #pragma once
 
+#include "solver/Anzeige.h"
+#include "solver/Filter.h"
+#include "toolkit/Classes.h"
+
 #include <atomic>
 #include <cstdint>
 #include <mutex>
-
-#include "solver/Filter.h"
-#include "toolkit/Classes.h"
 
 // Progress shown in the main window's bar; written and read on the main thread only.
 extern int32_t FortschrittZaehler;
@@ -25,8 +26,10 @@ public:
     explicit TWorkThread(bool createSuspended);
     ~TWorkThread() override;
 
-    int32_t Auftrag = 0;             // the phase of the last accepted request
-    std::atomic<bool> Aktiv{false};  // busy: from an accepted request until the phase ends or is stopped
+    int32_t Auftrag = 0;            // the phase of the last accepted request
+    std::atomic<bool> Aktiv{false}; // busy: from an accepted request until the phase ends or is stopped
+    // Where the phases report; set on the main thread before the first request.
+    SolverAnzeige* Anzeige = nullptr;
 
     // Requests a phase; dropped while the worker is busy. The job's inputs (sizes, codes, answer,
     // mode) are taken from the game state at this moment, so the main thread may go on changing
@@ -35,7 +38,7 @@ public:
     // Asks the running phase to stop; returns at once. A stopped phase never touches the game
     // state or the windows again, except the demo's closing steps, which belong to its game.
     void AuftragStoppen();
-    // Main thread: shows FortschrittZaehler of AnzahlKombinationen in the progress bar.
+    // Main thread: shows FortschrittZaehler of AnzahlKombinationen as a percentage.
     void FortschrittZeigen();
 
     // True while a phase runs, also one that has been asked to stop and has not yet noticed.
@@ -53,7 +56,7 @@ private:
         int32_t Modus = 0;
         int32_t F = 0;
         int32_t n = 0;
-        int32_t N = 0;  // F^n
+        int32_t N = 0; // F^n
         int32_t Schwarz = 0;
         int32_t Weiss = 0;
         int32_t Zeile = 0;
@@ -73,13 +76,13 @@ private:
     bool Gestoppt() const;
     void PhaseBeenden(const std::function<void()>& ergebnis);
 
-    std::mutex Sperre;  // guards Daten, Laeuft and the start of a phase
+    std::mutex Sperre; // guards Daten, Laeuft and the start of a phase
     AuftragsDaten Daten;
     bool Laeuft = false;
-    std::atomic<uint32_t> Nummer{0};  // counts requests and stops; a phase runs for one number
-    AuftragsDaten Job;                // the running phase's own copy
+    std::atomic<uint32_t> Nummer{0}; // counts requests and stops; a phase runs for one number
+    AuftragsDaten Job;               // the running phase's own copy
     uint32_t JobNummer = 0;
     KonsistenzPruefung Pruefung;
-    int GezeigtePosition = -1;  // the bar position last handed over in this phase
-    int32_t Beseitigt = 0;      // codes eliminated in this demo game
+    int GezeigtePosition = -1; // the bar position last handed over in this phase
+    int32_t Beseitigt = 0;     // codes eliminated in this demo game
 };

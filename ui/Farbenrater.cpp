@@ -107,6 +107,7 @@ TForm1::TForm1() : TForm(QStringLiteral("Form1"), QStringLiteral("Farbenrater 1.
     SpielerModus = ModusMensch;
     StartTimer->SetEnabled(true);
     WorkThread = new TWorkThread(false);
+    WorkThread->Anzeige = this;
     ComputerFarbTabelleFuellen();
     WorkThread->SetPriority(tpNormal);
     WorkThread->Resume();

@@ -1,20 +1,24 @@
 // The main window: the board, the pickers, the information panel, the control group, the
 // progress bar, the blinking status bar and the menu. The turn flow lives here too
-// (game/Spielablauf.cpp).
+// (Spielablauf.cpp), and so does what the solver shows: the window is its display port.
 #pragma once
 
-#include <QString>
-
+#include "solver/Anzeige.h"
 #include "toolkit/Forms.h"
+
+#include <QString>
 
 // The status-bar ticker: the message being blinked and the ticks since it was set.
 extern char MeldungsText[80];
 extern int32_t BlinkZaehler;
 
-class TForm1 : public TForm {
+class TForm1 : public TForm, public SolverAnzeige {
     Q_OBJECT
 public:
     TForm1();
+
+    // The board's scroll position that shows rows 5 to 12, taken when row 9 becomes active.
+    static constexpr int ScrollPositionAbZeile9 = 212;
 
     // Code-peg picker
     TPanel* SteckerFarbWahl_Panel;
@@ -28,7 +32,7 @@ public:
     TShape* TuerkisFarbwahl_Shape;
     TShape* BlackFarbwahl_Shape;
     TShape* WhiteFarbwahl_Shape;
-    TShape* FarbwahlShapes[8];  // the eight squares in colour order
+    TShape* FarbwahlShapes[8]; // the eight squares in colour order
 
     // Key-peg picker
     TPanel* StiftFarbWahl_Panel;
@@ -83,6 +87,8 @@ public:
     void SetzeAktivenStift(int32_t feld, TColor farbe);
     // Moves the active row on (at most to 12), scrolls at row 9 and, if asked, marks it.
     void ZeileWeiter(bool markieren);
+    // Row 9 has become active: the board scrolls down to the last rows.
+    void BrettScrollen(int32_t zeile);
     void InfoText(const char* text);
 
     // Turn flow
@@ -91,10 +97,14 @@ public:
     void Pruefen_BitBtnClick(TObject* Sender);
     void FarbCodeGeprueft_BitBtnClick(TObject* Sender);
     void NeuesSpiel_BitBtnClick(TObject* Sender);
-    // The computer's next guess in mode "Computer": next row, marked, painted, waiting for pegs.
-    void RatecodeZeigen(int32_t index);
-    // No code fits the human's answers any more.
-    void WiderspruchZeigen();
+    // What the solver shows. The computer's next guess in mode "Computer": next row, marked,
+    // painted, waiting for pegs; or no code fits the human's answers any more.
+    void FortschrittAnzeigen(int32_t prozent) override;
+    void DemoZugAnzeigen(int32_t zeile) override;
+    void DemoZeileAnzeigen(int32_t zeile) override;
+    void DemoEndeAnzeigen() override;
+    void RatecodeZeigen(int32_t index) override;
+    void WiderspruchZeigen() override;
 
     // Handlers
     void FormClose(TObject* Sender);
@@ -110,14 +120,14 @@ public:
     // One code-peg and one key-peg handler per row; all of them place a peg in their own row.
     void SteckerSetzen(int32_t zeile, TObject* Sender);
     void StiftSetzen(int32_t zeile, TObject* Sender);
-#define FARBENRATER_ZEILE(N, stift)                                                                         \
-    void SteckerZeile##N##_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)                 \
-    {                                                                                                      \
-        SteckerSetzen(N, Sender);                                                                          \
-    }                                                                                                      \
-    void stift##N##_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)                 \
-    {                                                                                                      \
-        StiftSetzen(N, Sender);                                                                            \
+#define FARBENRATER_ZEILE(N, stift)                                                                                    \
+    void SteckerZeile##N##_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)                             \
+    {                                                                                                                  \
+        SteckerSetzen(N, Sender);                                                                                      \
+    }                                                                                                                  \
+    void stift##N##_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)                                    \
+    {                                                                                                                  \
+        StiftSetzen(N, Sender);                                                                                        \
     }
     FARBENRATER_ZEILE(1, StiftZeile)
     FARBENRATER_ZEILE(2, StiftZeile)

@@ -1,6 +1,6 @@
 // The flow of a game on the main thread: the new-game reset, the start of each mode, the check of
 // a human guess and the taking of a human answer. The worker continues the flow where a scan of
-// the candidates is needed.
+// the candidates is needed, and reports back through the window's display port below.
 #include "game/Main.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
@@ -58,8 +58,7 @@ void TForm1::ZeileWeiter(bool markieren)
 {
     if (AktiveZeile < 12)
         ++AktiveZeile;
-    if (AktiveZeile == 9)
-        ScrollBox1->SetVertScrollBarPosition(212);
+    BrettScrollen(AktiveZeile);
     if (markieren) {
         SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
         SetzeZeilenMarke(AktiveZeile, clRed);
@@ -187,6 +186,40 @@ void TForm1::RatecodeZeigen(int32_t index)
     StiftZeilenFreigeben(true);
     InfoText(TextComputerRaet);
     FarbCodeGeprueft_BitBtn->SetEnabled(true);
+}
+
+void TForm1::BrettScrollen(int32_t zeile)
+{
+    if (zeile == 9)
+        ScrollBox1->SetVertScrollBarPosition(ScrollPositionAbZeile9);
+}
+
+void TForm1::FortschrittAnzeigen(int32_t prozent)
+{
+    ProgressBar1->SetPosition(prozent);
+}
+
+void TForm1::DemoZugAnzeigen(int32_t zeile)
+{
+    for (int32_t p = 0; p < AnzahlFelder; ++p) {
+        SetzeSteckerFarbe(zeile, p, FarbTabelle[SteckerFeld[zeile][p]]);
+        const int8_t stift = StiftFeld[zeile][p];
+        SetzeStiftFarbe(zeile, p, stift == StiftSchwarz ? clBlack : stift == StiftWeiss ? clWhite : clGray);
+    }
+    // Only the row has changed: repainting it alone shows the move at once and keeps the main
+    // thread's pause short.
+    SteckerZeilen[zeile]->repaint();
+    StiftZeilen[zeile]->repaint();
+}
+
+void TForm1::DemoZeileAnzeigen(int32_t zeile)
+{
+    BrettScrollen(zeile);
+}
+
+void TForm1::DemoEndeAnzeigen()
+{
+    InfoText("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!");
 }
 
 void TForm1::WiderspruchZeigen()
