@@ -29,7 +29,8 @@
 // Colour sets are masks over the guess's own colours only, numbered densely (a guess of three
 // colours has 8 sets, not 256), and only black counts that can still end at schwarz get rows.
 
-#if defined(FARBENRATER_ZIELKLONE)
+// Function clones are an x86-64 matter; elsewhere the one portable build of the pass is used.
+#if defined(FARBENRATER_ZIELKLONE) && defined(__x86_64__)
 #define FILTER_ZIELKLONE __attribute__((target_clones("arch=x86-64-v3", "default")))
 #else
 #define FILTER_ZIELKLONE
