@@ -4,6 +4,7 @@
 #include <atomic>
 #include <bit>
 #include <cstdint>
+#include <thread>
 
 class BitOperationen {
 public:
@@ -20,17 +21,24 @@ public:
 
     void SetAll();
 
-    // Both threads read and clear bits, so every single-bit access is atomic on its byte.
+    // The set belongs to whoever works on it: the running solver phase, or the main thread while no
+    // phase runs. Accesses are plain; the hand-over between the two is the worker's. Builds with
+    // FARBENRATER_BESITZ_PRUEFEN check that rule on every access and abort when another thread
+    // touches the set while a phase holds it.
+    void Uebernehmen() { BesitzSetzen(std::this_thread::get_id()); }
+    void Freigeben() { BesitzSetzen(std::thread::id()); }
+
     bool TestBit(int32_t i) const
     {
-        return (std::atomic_ref<uint8_t>(Bytes[i >> 3]).load(std::memory_order_relaxed) >> (i & 7)) & 1u;
+        BesitzPruefen();
+        return (Bytes[i >> 3] >> (i & 7)) & 1u;
     }
 
     void ResetBit(int32_t i)
     {
+        BesitzPruefen();
         if (i >= 0 && i < AnzahlBits)
-            std::atomic_ref<uint8_t>(Bytes[i >> 3])
-                .fetch_and(static_cast<uint8_t>(~(1u << (i & 7))), std::memory_order_relaxed);
+            Bytes[i >> 3] &= static_cast<uint8_t>(~(1u << (i & 7)));
         else
             BereichsFehler(i);
     }
@@ -48,6 +56,18 @@ public:
 private:
     void BereichsFehler(int32_t i);
     uint64_t* WortSpeicher;
+
+#if defined(FARBENRATER_BESITZ_PRUEFEN)
+    std::atomic<std::thread::id> Besitzer{};
+    void BesitzSetzen(std::thread::id id)
+    {
+        Besitzer.store(id, std::memory_order_relaxed);
+    }
+    void BesitzPruefen() const;
+#else
+    void BesitzSetzen(std::thread::id) {}
+    void BesitzPruefen() const {}
+#endif
 };
 
 // Creates the game's candidate set Kandidaten once, MaxKombinationen bits, all clear. False when

@@ -4,7 +4,6 @@
 #include "solver/BitOperationen.h"
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cassert>
 #include <cstddef>
@@ -42,7 +41,7 @@ constexpr int32_t MaxStellen = 8;
 constexpr int32_t Masken = 256;                      // colour sets: masks over up to 8 guess colours
 constexpr int32_t MaxZeilen = MaxStellen + 1;        // black counts 0 .. 8
 constexpr int32_t MaxBlockWoerter = 8;               // F = 8: 512-bit bitmaps
-constexpr int32_t AbschnittZiel = 8192;              // indices per section, about
+constexpr int32_t AbschnittMindestens = 8192;        // indices per section, about, at the least
 constexpr int32_t MaxHochStellen = 3;                // digits per key table: at most 8^3 entries
 constexpr uint32_t SchwarzEins = 1u << 8;            // key layout: (black << 8) | colour set
 constexpr uint32_t NullEintrag = MaxZeilen * Masken; // behind every real entry
@@ -56,8 +55,6 @@ int32_t Potenz(int32_t basis, int32_t exponent)
 }
 
 struct FilterTabellen {
-    KonsistenzPruefung::Zugriff Art = KonsistenzPruefung::Zugriff::Geteilt;
-
     // Layout of this pass.
     int32_t Anzahl = 0;       // F^n
     int32_t BlockWoerter = 0; // F for the word-aligned colour counts, 0 when bitmaps are strung
@@ -90,23 +87,14 @@ struct FilterTabellen {
 };
 
 // One word of the set and-ed with maske; returns how many bits it cleared.
-template <bool geteilt> [[gnu::always_inline]] inline int32_t WortFiltern(uint64_t& wort, uint64_t maske)
+[[gnu::always_inline]] inline int32_t WortFiltern(uint64_t& wort, uint64_t maske)
 {
-    if constexpr (geteilt) {
-        // Read first: most words of a later pass are empty or keep all their bits, and a plain
-        // atomic load is far cheaper than a locked and.
-        std::atomic_ref<uint64_t> a(wort);
-        if ((a.load(std::memory_order_relaxed) & ~maske) == 0)
-            return 0;
-        return std::popcount(a.fetch_and(maske, std::memory_order_relaxed) & ~maske);
-    } else {
-        const uint64_t alt = wort;
-        const uint64_t weg = alt & ~maske;
-        if (weg == 0)
-            return 0;
-        wort = alt & maske;
-        return std::popcount(weg);
-    }
+    const uint64_t alt = wort;
+    const uint64_t weg = alt & ~maske;
+    if (weg == 0)
+        return 0;
+    wort = alt & maske;
+    return std::popcount(weg);
 }
 
 // Words seen as vectors of up to four (two SSE or one AVX register, whichever the clone has).
@@ -158,7 +146,7 @@ template <int WB>
 }
 
 // High combinations h0 .. h1-1, each one block of WB words.
-template <int WB, bool geteilt>
+template <int WB>
 [[gnu::always_inline]] inline int32_t BloeckeFilternKern(const FilterTabellen& t, uint64_t* woerter, int32_t h0,
                                                          int32_t h1)
 {
@@ -179,27 +167,22 @@ template <int WB, bool geteilt>
         for (; l < lEnde; ++l, w += WB) {
             const uint32_t idx = Eintrag((t.KL[l] | kum) + kub, spanne);
             const uint64_t* e = block + static_cast<size_t>(idx) * WB;
-            if constexpr (geteilt) {
-                for (int j = 0; j < WB; ++j)
-                    entfernt += WortFiltern<true>(w[j], e[j]);
-            } else {
-                V und;
-                V oder;
-                for (int i = 0; i < NV; ++i) {
-                    const V alt = *reinterpret_cast<const V*>(w + i * VB);
-                    und = i == 0 ? alt : und & alt;
-                    oder = i == 0 ? alt : oder | alt;
-                }
-                if (Falten<VB, false>(und) == ~uint64_t{0}) {
-                    // A full block (the first pass): the bitmap is the new content, and its
-                    // number of bits was counted when the table was built.
-                    for (int i = 0; i < NV; ++i)
-                        *reinterpret_cast<V*>(w + i * VB) = *reinterpret_cast<const V*>(e + i * VB);
-                    entfernt += 64 * WB - t.BlockAnzahl[idx];
-                } else if (Falten<VB, true>(oder) != 0) {
-                    entfernt += GemischtFiltern<WB>(w, e);
-                } // else nothing left here: the usual case after the first answers
+            V und;
+            V oder;
+            for (int i = 0; i < NV; ++i) {
+                const V alt = *reinterpret_cast<const V*>(w + i * VB);
+                und = i == 0 ? alt : und & alt;
+                oder = i == 0 ? alt : oder | alt;
             }
+            if (Falten<VB, false>(und) == ~uint64_t{0}) {
+                // A full block (the first pass): the bitmap is the new content, and its number
+                // of bits was counted when the table was built.
+                for (int i = 0; i < NV; ++i)
+                    *reinterpret_cast<V*>(w + i * VB) = *reinterpret_cast<const V*>(e + i * VB);
+                entfernt += 64 * WB - t.BlockAnzahl[idx];
+            } else if (Falten<VB, true>(oder) != 0) {
+                entfernt += GemischtFiltern<WB>(w, e);
+            } // else nothing left here: the usual case after the first answers
         }
     }
     return entfernt;
@@ -207,7 +190,6 @@ template <int WB, bool geteilt>
 
 // High combinations h0 .. h1-1 with bitmaps of StueckBits < 64 bits, strung together. Bits of the
 // first and last word outside the range stay as they are.
-template <bool geteilt>
 [[gnu::always_inline]] inline int32_t StromFilternKern(const FilterTabellen& t, uint64_t* woerter, int32_t h0,
                                                        int32_t h1)
 {
@@ -235,69 +217,48 @@ template <bool geteilt>
             // Whether a word is complete follows no pattern a branch predictor learns, so the
             // word is visited every time and left as it is (mask all ones) when not complete.
             const uint64_t maske = voll ? unten : ~uint64_t{0};
-            if constexpr (geteilt) {
-                entfernt += WortFiltern<true>(woerter[pos], maske);
-            } else {
-                const uint64_t alt = woerter[pos];
-                woerter[pos] = alt & maske;
-                entfernt += std::popcount(alt & ~maske);
-            }
+            const uint64_t alt = woerter[pos];
+            woerter[pos] = alt & maske;
+            entfernt += std::popcount(alt & ~maske);
             pos += voll ? 1 : 0;
             puffer = voll ? oben : unten;
             fuell -= voll ? 64 : 0;
         }
     }
     if (fuell > 0) // the bits above the range (and above F^n) stay
-        entfernt += WortFiltern<geteilt>(woerter[pos], puffer | (~uint64_t{0} << fuell));
+        entfernt += WortFiltern(woerter[pos], puffer | (~uint64_t{0} << fuell));
     return entfernt;
 }
 
 // The hot loops, one per shape, each built for the wider instruction set as well where allowed.
 FILTER_ZIELKLONE int32_t Bloecke2(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
 {
-    return BloeckeFilternKern<2, false>(t, w, h0, h1);
+    return BloeckeFilternKern<2>(t, w, h0, h1);
 }
 FILTER_ZIELKLONE int32_t Bloecke4(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
 {
-    return BloeckeFilternKern<4, false>(t, w, h0, h1);
+    return BloeckeFilternKern<4>(t, w, h0, h1);
 }
 FILTER_ZIELKLONE int32_t Bloecke8(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
 {
-    return BloeckeFilternKern<8, false>(t, w, h0, h1);
-}
-FILTER_ZIELKLONE int32_t Bloecke2Geteilt(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
-{
-    return BloeckeFilternKern<2, true>(t, w, h0, h1);
-}
-FILTER_ZIELKLONE int32_t Bloecke4Geteilt(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
-{
-    return BloeckeFilternKern<4, true>(t, w, h0, h1);
-}
-FILTER_ZIELKLONE int32_t Bloecke8Geteilt(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
-{
-    return BloeckeFilternKern<8, true>(t, w, h0, h1);
+    return BloeckeFilternKern<8>(t, w, h0, h1);
 }
 FILTER_ZIELKLONE int32_t Strom(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
 {
-    return StromFilternKern<false>(t, w, h0, h1);
-}
-FILTER_ZIELKLONE int32_t StromGeteilt(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
-{
-    return StromFilternKern<true>(t, w, h0, h1);
+    return StromFilternKern(t, w, h0, h1);
 }
 
 int32_t BereichFiltern(const FilterTabellen& t, uint64_t* w, int32_t h0, int32_t h1)
 {
-    const bool geteilt = t.Art == KonsistenzPruefung::Zugriff::Geteilt;
     switch (t.BlockWoerter) {
     case 2:
-        return geteilt ? Bloecke2Geteilt(t, w, h0, h1) : Bloecke2(t, w, h0, h1);
+        return Bloecke2(t, w, h0, h1);
     case 4:
-        return geteilt ? Bloecke4Geteilt(t, w, h0, h1) : Bloecke4(t, w, h0, h1);
+        return Bloecke4(t, w, h0, h1);
     case 8:
-        return geteilt ? Bloecke8Geteilt(t, w, h0, h1) : Bloecke8(t, w, h0, h1);
+        return Bloecke8(t, w, h0, h1);
     default:
-        return geteilt ? StromGeteilt(t, w, h0, h1) : Strom(t, w, h0, h1);
+        return Strom(t, w, h0, h1);
     }
 }
 
@@ -344,7 +305,10 @@ FILTER_ZIELKLONE void TabellenBauen(FilterTabellen& t, int32_t F, int32_t n, con
     const int32_t unten = std::min(hoch, MaxHochStellen);
     t.FL = Potenz(F, unten);
     t.HochAnzahl = Potenz(F, hoch);
-    t.ProAbschnitt = std::max(1, AbschnittZiel / t.StueckBits);
+    // Sections of about a hundredth of the pass, and never tiny ones: a section ends in a stop
+    // check and a progress step, which shows whole percents, so more sections would cost time and
+    // show nothing new.
+    t.ProAbschnitt = std::max(1, std::max(AbschnittMindestens, t.Anzahl / 100) / t.StueckBits);
     t.Abschnitte = (t.HochAnzahl + t.ProAbschnitt - 1) / t.ProAbschnitt;
 
     // The guess's colours, numbered densely: colour sets are masks over those alone, so that a
@@ -471,10 +435,8 @@ KonsistenzPruefung::~KonsistenzPruefung()
     delete T;
 }
 
-void KonsistenzPruefung::Vorbereiten(int32_t F, int32_t n, const int8_t* rate, int32_t schwarz, int32_t weiss,
-                                     Zugriff zugriff)
+void KonsistenzPruefung::Vorbereiten(int32_t F, int32_t n, const int8_t* rate, int32_t schwarz, int32_t weiss)
 {
-    T->Art = zugriff;
     if (F < 2 || F > 8 || n < 2 || n > MaxStellen) {
         // No such board: the tables would overrun. Nothing to filter rather than memory to spoil.
         T->Abschnitte = 0;
@@ -525,8 +487,34 @@ int32_t KonsistenzFilter(BitOperationen& kandidaten, int32_t F, int32_t n, const
 {
     // Tests, benchmarks and the statistics tool own their set for the whole call.
     thread_local KonsistenzPruefung pruefung;
-    pruefung.Vorbereiten(F, n, rate, schwarz, weiss, KonsistenzPruefung::Zugriff::Allein);
+    pruefung.Vorbereiten(F, n, rate, schwarz, weiss);
     return pruefung.AllesFiltern(kandidaten);
+}
+
+bool SpielDurchgang(KonsistenzPruefung& pruefung, BitOperationen& kandidaten, int32_t anzahl, bool demo,
+                    int32_t& beseitigt, int32_t& gezeigt, DurchgangsBegleiter& begleiter)
+{
+    for (int32_t a = 0; a < pruefung.AnzahlAbschnitte(); ++a) {
+        if (begleiter.Gestoppt())
+            return false;
+        const int32_t entfernt = pruefung.Filtern(kandidaten, a);
+        int32_t zaehler;
+        if (demo) {
+            const int32_t vorher = beseitigt;
+            beseitigt += entfernt;
+            if (beseitigt / 1000 == vorher / 1000)
+                continue;
+            zaehler = beseitigt / 1000 * 1000;
+        } else {
+            zaehler = (pruefung.AbschnittEnde(a) - 1) / 1000 * 1000;
+        }
+        const int32_t prozent = static_cast<int32_t>(zaehler * 100.0 / anzahl);
+        if (prozent == gezeigt)
+            continue;
+        gezeigt = prozent;
+        begleiter.Fortschritt(zaehler);
+    }
+    return true;
 }
 
 int32_t KonsistenzFilterEinfach(BitOperationen& kandidaten, int32_t F, int32_t n, const int8_t* rate, int32_t schwarz,

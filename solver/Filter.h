@@ -20,15 +20,9 @@ int32_t KonsistenzFilterEinfach(BitOperationen& kandidaten, int32_t F, int32_t n
 // A pass cut into sections in ascending index order, so that a caller can check for a stop request
 // and show progress between sections. A stop between sections leaves a filtered prefix and an
 // untouched rest. Prepare once per answer; the object allocates its tables once, in the constructor.
+// Nobody else may touch the set while a section runs.
 class KonsistenzPruefung {
 public:
-    // Geteilt: another thread may clear bits of the same set while a section runs (the turn flow
-    // clears a guessed bit while the worker still filters). Every word is then read atomically and
-    // changed with an atomic and, so no clear of the other thread is lost. Allein: nobody else
-    // touches the set while the pass runs; words are rewritten plainly, which is several times
-    // faster on a full first pass.
-    enum class Zugriff { Allein, Geteilt };
-
     KonsistenzPruefung();
     ~KonsistenzPruefung();
     KonsistenzPruefung(const KonsistenzPruefung&) = delete;
@@ -36,9 +30,9 @@ public:
 
     // F and n from 2 to 8 (any other board gives no sections). An answer no code can give (a
     // negative count, more than n pegs) makes the pass clear every index.
-    void Vorbereiten(int32_t F, int32_t n, const int8_t* rate, int32_t schwarz, int32_t weiss,
-                     Zugriff zugriff = Zugriff::Geteilt);
-    // About 8192 indices per section, fewer for small games; at least one.
+    void Vorbereiten(int32_t F, int32_t n, const int8_t* rate, int32_t schwarz, int32_t weiss);
+    // About a hundredth of F^n per section, but about 8192 indices at the least (fewer only for
+    // small games, which have one section).
     int32_t AnzahlAbschnitte() const;
     // One past the last index of section a; ascending, the last one is F^n.
     int32_t AbschnittEnde(int32_t a) const;
@@ -51,3 +45,21 @@ private:
     struct Tabellen;
     Tabellen* T;
 };
+
+// What the game's pass asks and tells while it runs: whether to stop before each section, and how
+// far it has come whenever the shown percentage moves.
+class DurchgangsBegleiter {
+public:
+    virtual bool Gestoppt() = 0;
+    virtual void Fortschritt(int32_t zaehler) = 0;
+
+protected:
+    ~DurchgangsBegleiter() = default;
+};
+
+// The pass as the game runs it, over a prepared check: section by section in ascending order. The
+// bar counts what a scan index by index would show, the last multiple of 1000 reached: indices
+// scanned, or in the demo (demo) the codes removed, which `beseitigt` carries from pass to pass.
+// `gezeigt` is the percentage last reported (-1 at the start of a phase). False when stopped.
+bool SpielDurchgang(KonsistenzPruefung& pruefung, BitOperationen& kandidaten, int32_t anzahl, bool demo,
+                    int32_t& beseitigt, int32_t& gezeigt, DurchgangsBegleiter& begleiter);

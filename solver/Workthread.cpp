@@ -90,6 +90,8 @@ void TWorkThread::Execute()
             Pause(100);
             continue;
         }
+        // The set is the phase's until it ends; the main thread waits for that before it looks.
+        Kandidaten->Uebernehmen();
         switch (Job.Modus) {
         case ModusComputer:
             ComputerRaten();
@@ -104,14 +106,30 @@ void TWorkThread::Execute()
             Pause(100);
             break;
         }
+        Kandidaten->Freigeben();
         std::lock_guard<std::mutex> sperre(Sperre);
         Laeuft = false;
     }
 }
 
-bool TWorkThread::Gestoppt() const
+bool TWorkThread::Gestoppt()
 {
     return Nummer.load(std::memory_order_acquire) != JobNummer || Terminated();
+}
+
+void TWorkThread::Fortschritt(int32_t zaehler)
+{
+    GemeldeterZaehler.store(zaehler, std::memory_order_relaxed);
+    if (FortschrittUnterwegs.exchange(true, std::memory_order_acq_rel))
+        return;
+    Queue([this, nummer = JobNummer] {
+        FortschrittUnterwegs.exchange(false, std::memory_order_acq_rel);
+        // Decided on the main thread, where stops are made: a stopped job shows nothing more.
+        if (Nummer.load(std::memory_order_acquire) != nummer)
+            return;
+        FortschrittZaehler = GemeldeterZaehler.load(std::memory_order_relaxed);
+        FortschrittZeigen();
+    });
 }
 
 bool TWorkThread::Melden(const std::function<void()>& wirkung)
@@ -141,34 +159,7 @@ void TWorkThread::PhaseBeenden(const std::function<void()>& ergebnis)
 
 bool TWorkThread::Filtern(bool demo)
 {
-    for (int32_t a = 0; a < Pruefung.AnzahlAbschnitte(); ++a) {
-        if (Gestoppt())
-            return false;
-        const int32_t entfernt = Pruefung.Filtern(*Kandidaten, a);
-        // The bar shows what a scan index by index would show: the last multiple of 1000 reached
-        // (indices scanned, or in the demo codes eliminated). It is handed over only when the
-        // shown position changes.
-        int32_t zaehler;
-        if (demo) {
-            const int32_t vorher = Beseitigt;
-            Beseitigt += entfernt;
-            if (Beseitigt / 1000 == vorher / 1000)
-                continue;
-            zaehler = Beseitigt / 1000 * 1000;
-        } else {
-            zaehler = (Pruefung.AbschnittEnde(a) - 1) / 1000 * 1000;
-        }
-        const int position = static_cast<int>(zaehler * 100.0 / Job.N);
-        if (position == GezeigtePosition)
-            continue;
-        GezeigtePosition = position;
-        if (!Melden([this, zaehler] {
-                FortschrittZaehler = zaehler;
-                FortschrittZeigen();
-            }))
-            return false;
-    }
-    return true;
+    return SpielDurchgang(Pruefung, *Kandidaten, Job.N, demo, Beseitigt, GezeigtePosition, *this);
 }
 
 void TWorkThread::MenschFiltern()

@@ -21,7 +21,7 @@ extern int32_t KandidatWeiss;
 extern int32_t DemoSchwarz;
 extern int32_t DemoWeiss;
 
-class TWorkThread : public TThread {
+class TWorkThread : public TThread, private DurchgangsBegleiter {
 public:
     explicit TWorkThread(bool createSuspended);
     ~TWorkThread() override;
@@ -73,7 +73,10 @@ private:
     bool Filtern(bool demo);
     // Runs one group of window effects on the main thread, unless the job has been stopped.
     bool Melden(const std::function<void()>& wirkung);
-    bool Gestoppt() const;
+    bool Gestoppt() override;
+    // Hands the count over without waiting for the window: at most one report is on its way, and
+    // the main thread shows the latest count when it gets to it.
+    void Fortschritt(int32_t zaehler) override;
     void PhaseBeenden(const std::function<void()>& ergebnis);
 
     std::mutex Sperre; // guards Daten, Laeuft and the start of a phase
@@ -83,6 +86,8 @@ private:
     AuftragsDaten Job;               // the running phase's own copy
     uint32_t JobNummer = 0;
     KonsistenzPruefung Pruefung;
-    int GezeigtePosition = -1; // the bar position last handed over in this phase
-    int32_t Beseitigt = 0;     // codes eliminated in this demo game
+    int32_t GezeigtePosition = -1; // the bar position last handed over in this phase
+    std::atomic<int32_t> GemeldeterZaehler{0};
+    std::atomic<bool> FortschrittUnterwegs{false};
+    int32_t Beseitigt = 0; // codes eliminated in this demo game
 };

@@ -8,7 +8,10 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+void Sleep(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
 
 namespace {
 
@@ -20,6 +23,7 @@ struct Request {
     const TThread* Owner;
     bool Done = false;
     bool Cancelled = false;
+    std::function<void()> Owned{}; // queued work that nobody waits for: the request owns it
 };
 
 class MainThreadQueue {
@@ -44,11 +48,26 @@ public:
                 return false;
             Pending.push_back(&request);
         }
-        const uint64_t one = 1;
-        [[maybe_unused]] const ssize_t written = write(Fd, &one, sizeof one);
+        WakeMain();
         std::unique_lock<std::mutex> lock(Lock);
         Signal.wait(lock, [&] { return request.Done || request.Cancelled; });
         return request.Done;
+    }
+
+    void Post(std::function<void()> work, const TThread* owner, const std::atomic<bool>& refused)
+    {
+        auto* request = new Request{nullptr, owner};
+        request->Owned = std::move(work);
+        request->Work = &request->Owned;
+        {
+            std::lock_guard<std::mutex> lock(Lock);
+            if (refused.load(std::memory_order_acquire)) {
+                delete request;
+                return;
+            }
+            Pending.push_back(request);
+        }
+        WakeMain();
     }
 
     void Cancel(const TThread* owner)
@@ -57,6 +76,8 @@ public:
         for (auto it = Pending.begin(); it != Pending.end();) {
             if ((*it)->Owner == owner) {
                 (*it)->Cancelled = true;
+                if ((*it)->Owned)
+                    delete *it;
                 it = Pending.erase(it);
             } else {
                 ++it;
@@ -70,6 +91,12 @@ private:
     {
         Notifier = new QSocketNotifier(Fd, QSocketNotifier::Read);
         QObject::connect(Notifier, &QSocketNotifier::activated, [this] { Serve(); });
+    }
+
+    void WakeMain()
+    {
+        const uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = write(Fd, &one, sizeof one);
     }
 
     void Serve()
@@ -86,6 +113,10 @@ private:
                 Pending.pop_front();
             }
             (*request->Work)();
+            if (request->Owned) {
+                delete request;
+                continue;
+            }
             std::lock_guard<std::mutex> lock(Lock);
             request->Done = true;
             Signal.notify_all();
@@ -99,13 +130,22 @@ private:
     std::deque<Request*> Pending;
 };
 
-}  // namespace
+} // namespace
 
-bool TThread::InMainThread() { return std::this_thread::get_id() == MainThreadQueue::Get().MainId; }
+bool TThread::InMainThread()
+{
+    return std::this_thread::get_id() == MainThreadQueue::Get().MainId;
+}
 
-TThread::TThread(bool createSuspended) : CreateSuspended(createSuspended) { MainThreadQueue::Get(); }
+TThread::TThread(bool createSuspended) : CreateSuspended(createSuspended)
+{
+    MainThreadQueue::Get();
+}
 
-TThread::~TThread() { Shutdown(); }
+TThread::~TThread()
+{
+    Shutdown();
+}
 
 void TThread::AfterConstruction()
 {
@@ -152,6 +192,14 @@ bool TThread::Synchronize(const std::function<void()>& work)
         return true;
     }
     return MainThreadQueue::Get().Run(work, this, SyncRefused);
+}
+
+void TThread::Queue(std::function<void()> work)
+{
+    if (InMainThread())
+        work();
+    else
+        MainThreadQueue::Get().Post(std::move(work), this, SyncRefused);
 }
 
 bool TThread::AwaitHandlingEvents(const std::function<bool()>& done, int timeoutMs)

@@ -30,6 +30,10 @@ public:
     // Runs work on the main thread and returns when it has run; runs it directly when called on
     // the main thread. False when the work was not run because the thread is being shut down.
     bool Synchronize(const std::function<void()>& work);
+    // Hands a piece of work to the main thread and returns at once; the main thread runs it in
+    // turn with the Synchronize calls, in the order given. Work still queued when the thread is
+    // shut down is dropped.
+    void Queue(std::function<void()> work);
 
     // Main thread: waits until Execute() has returned, handling events meanwhile (user input
     // excepted). False when it has not ended within timeoutMs.

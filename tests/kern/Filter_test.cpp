@@ -1,13 +1,12 @@
 // The fast consistency filter must clear exactly the codes the plain pass clears, on every board
 // size, for every answer, and must leave alone what lies outside the range it was asked to filter.
 
-#include "game/Spielzustand.h"
 #include "game/Main.h"
+#include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
 #include "solver/Filter.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <random>
@@ -69,7 +68,7 @@ int32_t SchnellFiltern(bool abschnittsweise, BitOperationen& bits, int32_t F, in
     if (!abschnittsweise)
         return KonsistenzFilter(bits, F, n, rate, s, w);
     static KonsistenzPruefung pruefung;
-    pruefung.Vorbereiten(F, n, rate, s, w, KonsistenzPruefung::Zugriff::Geteilt); // as the worker runs it
+    pruefung.Vorbereiten(F, n, rate, s, w);
     int32_t entfernt = 0;
     for (int32_t a = 0; a < pruefung.AnzahlAbschnitte(); ++a)
         entfernt += pruefung.Filtern(bits, a);
@@ -84,14 +83,6 @@ std::vector<std::pair<int32_t, int32_t>> Groessen(int32_t hoechstens)
             if (Kombinationen(F, n) <= hoechstens)
                 groessen.emplace_back(F, n);
     return groessen;
-}
-
-// Spins briefly, then yields: the other thread may have to share a core with this one.
-void Warten(const std::atomic<int32_t>& wert, int32_t soll)
-{
-    for (int32_t versuch = 0; wert.load(std::memory_order_acquire) != soll; ++versuch)
-        if (versuch > 1000)
-            std::this_thread::yield();
 }
 
 } // namespace
@@ -145,7 +136,7 @@ TEST(KonsistenzFilter, JedeAntwortBehaeltGenauDieCodesDieSieGeben)
     }
 }
 
-// Both ways of running the fast pass: in one call, and section by section with atomic words.
+// Both ways of running the fast pass: in one call, and section by section as the worker runs it.
 class SchnellWieEinfach : public testing::TestWithParam<bool> {};
 
 TEST_P(SchnellWieEinfach, ZufaelligeDurchgaengeAufAllenGroessen)
@@ -246,13 +237,17 @@ TEST(KonsistenzPruefung, AbschnitteDeckenDenBereichAufsteigend)
         pruefung.Vorbereiten(F, n, rate, 1, 1);
         const int32_t anzahl = Kombinationen(F, n);
         ASSERT_GE(pruefung.AnzahlAbschnitte(), 1);
+        // About a hundredth of the pass each, so that the bar moves in steady steps of a percent
+        // or so and the pass is not cut finer than the bar can show.
+        const int32_t groesse = std::max(8192, anzahl / 100);
+        EXPECT_LE(pruefung.AnzahlAbschnitte(), 105) << F << "^" << n;
         int32_t anfang = 0;
         for (int32_t a = 0; a < pruefung.AnzahlAbschnitte(); ++a) {
             const int32_t ende = pruefung.AbschnittEnde(a);
             ASSERT_GT(ende, anfang) << F << "^" << n;
-            ASSERT_LE(ende - anfang, 8192) << F << "^" << n;
+            ASSERT_LE(ende - anfang, groesse) << F << "^" << n;
             if (anzahl >= 8192 && a + 1 < pruefung.AnzahlAbschnitte()) {
-                ASSERT_GE(ende - anfang, 8192 - 512) << F << "^" << n; // the progress shows steady steps
+                ASSERT_GE(ende - anfang, groesse - 512) << F << "^" << n;
             }
             anfang = ende;
         }
@@ -261,9 +256,7 @@ TEST(KonsistenzPruefung, AbschnitteDeckenDenBereichAufsteigend)
 }
 
 // A stop between sections: what was filtered equals the plain pass there, the rest is untouched.
-class AbschnittsGrenzen : public testing::TestWithParam<KonsistenzPruefung::Zugriff> {};
-
-TEST_P(AbschnittsGrenzen, GefilterterAnfangUndUnberuehrterRest)
+TEST(KonsistenzPruefung, GefilterterAnfangUndUnberuehrterRest)
 {
     std::mt19937 zufall(51);
     KonsistenzPruefung pruefung;
@@ -277,7 +270,7 @@ TEST_P(AbschnittsGrenzen, GefilterterAnfangUndUnberuehrterRest)
         einfach.Setzen(anfang);
         KonsistenzFilterEinfach(einfach.bits, F, n, rate.data(), s, w);
 
-        pruefung.Vorbereiten(F, n, rate.data(), s, w, GetParam());
+        pruefung.Vorbereiten(F, n, rate.data(), s, w);
         const int32_t abschnitte = pruefung.AnzahlAbschnitte();
         for (const int32_t bis : {0, 1, abschnitte / 2 + 1, abschnitte}) {
             if (bis > abschnitte)
@@ -301,58 +294,108 @@ TEST_P(AbschnittsGrenzen, GefilterterAnfangUndUnberuehrterRest)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(KonsistenzPruefung, AbschnittsGrenzen,
-                         testing::Values(KonsistenzPruefung::Zugriff::Allein, KonsistenzPruefung::Zugriff::Geteilt),
-                         [](const testing::TestParamInfo<KonsistenzPruefung::Zugriff>& info) {
-                             return info.param == KonsistenzPruefung::Zugriff::Allein ? "Allein" : "Geteilt";
-                         });
+namespace {
 
-// The turn flow clears a guessed bit while the worker still filters the same set. The cleared
-// bits must stay cleared, whichever word the filter rewrites at that moment. Many short rounds on a
-// small set, both threads walking the words upwards, so that they meet in the same word often.
-TEST(KonsistenzPruefung, GleichzeitigGeloeschteBitsBleibenGeloescht)
+// Records what the game's pass asks and tells; stops before section StoppVor.
+struct Begleiter : DurchgangsBegleiter {
+    int32_t StoppVor = -1;
+    int32_t Fragen = 0;
+    std::vector<int32_t> Zaehler;
+    bool Gestoppt() override { return Fragen++ == StoppVor; }
+    void Fortschritt(int32_t zaehler) override { Zaehler.push_back(zaehler); }
+};
+
+} // namespace
+
+// The pass the game runs: the same result as the kernel's, a stop check before each section,
+// and a progress report for each new percentage, rising, in steps of 1000 indices.
+TEST(SpielDurchgang, FiltertWieDerKernUndMeldetJedesNeueProzent)
 {
-    const int32_t F = 4;
-    const int32_t n = 8;
-    const int32_t anzahl = Kombinationen(F, n);
-    const int8_t rate[8] = {0, 1, 2, 3, 0, 1, 2, 3};
-    const int32_t s = 3; // an answer that keeps a few codes in almost every word
-    const int32_t w = 5;
-
-    Menge erwartet(anzahl);
-    erwartet.bits.SetAll();
-    KonsistenzFilter(erwartet.bits, F, n, rate, s, w);
-    std::vector<int32_t> loeschen; // the first code the filter keeps in each word
-    for (int32_t i = 0; i < anzahl; ++i)
-        if (erwartet.bits.TestBit(i) && (loeschen.empty() || loeschen.back() / 64 != i / 64))
-            loeschen.push_back(i);
-    ASSERT_GT(loeschen.size(), 900u);
-    for (const int32_t i : loeschen)
-        erwartet.bits.ResetBit(i);
-
-    Menge menge(anzahl);
+    std::mt19937 zufall(61);
     KonsistenzPruefung pruefung;
-    pruefung.Vorbereiten(F, n, rate, s, w, KonsistenzPruefung::Zugriff::Geteilt);
-    constexpr int32_t Runden = 5000;
-    std::atomic<int32_t> start{-1};
-    std::atomic<int32_t> fertig{-1};
-    std::thread zug([&] {
-        for (int32_t r = 0; r < Runden; ++r) {
-            Warten(start, r);
-            for (const int32_t i : loeschen)
-                menge.bits.ResetBit(i);
-            fertig.store(r, std::memory_order_release);
+    for (const auto& [F, n] : {std::pair{8, 6}, std::pair{5, 7}, std::pair{6, 4}}) {
+        const int32_t anzahl = Kombinationen(F, n);
+        const std::vector<uint8_t> anfang = Anfangsmenge(anzahl, 1.0, zufall);
+        const std::vector<int8_t> rate = ZufallsCode(F, n, zufall);
+        const auto [s, w] = Antworten(F, n, rate, zufall)[0];
+        Menge kern(anzahl);
+        kern.Setzen(anfang);
+        const int32_t erwartet = KonsistenzFilter(kern.bits, F, n, rate.data(), s, w);
+
+        Menge menge(anzahl);
+        menge.Setzen(anfang);
+        pruefung.Vorbereiten(F, n, rate.data(), s, w);
+        Begleiter begleiter;
+        int32_t beseitigt = 0;
+        int32_t gezeigt = -1;
+        ASSERT_TRUE(SpielDurchgang(pruefung, menge.bits, anzahl, false, beseitigt, gezeigt, begleiter));
+        EXPECT_EQ(menge.Inhalt(), kern.Inhalt()) << F << "^" << n;
+        EXPECT_EQ(begleiter.Fragen, pruefung.AnzahlAbschnitte());
+        ASSERT_FALSE(begleiter.Zaehler.empty());
+        int32_t prozent = -1;
+        for (const int32_t z : begleiter.Zaehler) {
+            EXPECT_EQ(z % 1000, 0);
+            EXPECT_GT(static_cast<int32_t>(z * 100.0 / anzahl), prozent) << "a percentage reported twice";
+            prozent = static_cast<int32_t>(z * 100.0 / anzahl);
         }
-    });
-    int32_t fehlerhaft = 0;
-    for (int32_t r = 0; r < Runden; ++r) {
-        menge.bits.SetAll();
-        start.store(r, std::memory_order_release);
-        for (int32_t a = 0; a < pruefung.AnzahlAbschnitte(); ++a)
-            pruefung.Filtern(menge.bits, a);
-        Warten(fertig, r);
-        fehlerhaft += menge.Inhalt() != erwartet.Inhalt();
+        EXPECT_EQ(gezeigt, prozent);
+        EXPECT_EQ(begleiter.Zaehler.back(), (anzahl - 1) / 1000 * 1000);
+
+        // The demo counts the codes it removed, across its passes.
+        menge.Setzen(anfang);
+        Begleiter demo;
+        beseitigt = 500;
+        gezeigt = -1;
+        ASSERT_TRUE(SpielDurchgang(pruefung, menge.bits, anzahl, true, beseitigt, gezeigt, demo));
+        EXPECT_EQ(beseitigt, 500 + erwartet);
+        if (erwartet >= 1000) {
+            EXPECT_EQ(demo.Zaehler.back(), beseitigt / 1000 * 1000);
+        }
     }
-    zug.join();
-    EXPECT_EQ(fehlerhaft, 0) << "rounds with a lost clear";
+}
+
+TEST(SpielDurchgang, EinStoppLaesstDenRestUnberuehrt)
+{
+    std::mt19937 zufall(62);
+    const int32_t F = 8, n = 6, anzahl = Kombinationen(F, n);
+    const std::vector<uint8_t> anfang = Anfangsmenge(anzahl, 1.0, zufall);
+    const int8_t rate[6] = {0, 1, 2, 3, 4, 5};
+    KonsistenzPruefung pruefung;
+    pruefung.Vorbereiten(F, n, rate, 1, 2);
+    for (const int32_t stopp : {0, 3}) {
+        Menge menge(anzahl);
+        menge.Setzen(anfang);
+        Begleiter begleiter;
+        begleiter.StoppVor = stopp;
+        int32_t beseitigt = 0;
+        int32_t gezeigt = -1;
+        EXPECT_FALSE(SpielDurchgang(pruefung, menge.bits, anzahl, false, beseitigt, gezeigt, begleiter));
+        EXPECT_EQ(begleiter.Fragen, stopp + 1);
+        const int32_t grenze = stopp == 0 ? 0 : pruefung.AbschnittEnde(stopp - 1);
+        for (int32_t i = grenze; i < anzahl; ++i)
+            ASSERT_TRUE(menge.bits.TestBit(i)) << "index " << i << " changed after the stop";
+    }
+}
+
+// While a phase holds the set, another thread must not touch it. Builds that check this abort.
+TEST(BitOperationenBesitz, NurDerBesitzerGreiftZu)
+{
+#if defined(FARBENRATER_BESITZ_PRUEFEN)
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    BitOperationen menge(4096);
+    menge.SetAll();
+    menge.Uebernehmen();
+    menge.ResetBit(3); // the owner itself may
+    menge.Freigeben();
+    EXPECT_FALSE(menge.TestBit(3));
+    EXPECT_DEATH(
+        {
+            std::thread phase([&] { menge.Uebernehmen(); });
+            phase.join();
+            menge.TestBit(5);
+        },
+        "solver phase holds it");
+#else
+    GTEST_SKIP() << "checked only in debug and sanitizer builds";
+#endif
 }
