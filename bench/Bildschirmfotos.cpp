@@ -1,11 +1,6 @@
 // Pictures of the program for the README: one game in progress in each mode, played through the
 // real widgets on the offscreen platform.
 //   QT_QPA_PLATFORM=offscreen build/bench/farbenrater_fotos docs/bilder [QT_SCALE_FACTOR=2 for HiDPI]
-#include <QApplication>
-#include <QDir>
-#include <QPainter>
-#include <QTest>
-
 #include "app/Farbenrater_Prj.h"
 #include "game/Main.h"
 #include "game/Spielzustand.h"
@@ -13,6 +8,13 @@
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbmerkerbox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QTest>
+#include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -42,11 +44,26 @@ void Beginnen(int modus, int farben, int felder, bool frech)
     Einstellungen_Form->EinstellungOK_BitBtn->Click();
 }
 
-void Druecken(QWidget* ziel) { QTest::mousePress(ziel, Qt::LeftButton, Qt::NoModifier, ziel->rect().center()); }
+void Druecken(QWidget* ziel)
+{
+    QTest::mousePress(ziel, Qt::LeftButton, Qt::NoModifier, ziel->rect().center());
+}
 
-void Fertig() { QTest::qWaitFor([] { return !WorkThread->Aktiv && !WorkThread->PhaseLaeuft(); }, 30000); }
+// A picture of a state that never came would be a false one: the tool stops instead.
+template <class Bedingung> void WartenOderAbbrechen(Bedingung bedingung, int ms, const char* was)
+{
+    if (!QTest::qWaitFor(bedingung, ms)) {
+        std::fprintf(stderr, "Zeit abgelaufen: %s\n", was);
+        std::exit(1);
+    }
+}
 
-}  // namespace
+void Fertig()
+{
+    WartenOderAbbrechen([] { return !WorkThread->Aktiv && !WorkThread->PhaseLaeuft(); }, 30000, "Solver");
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -56,7 +73,7 @@ int main(int argc, char** argv)
     const auto anwendung = AnwendungErzeugen();
     AnwendungEinrichten();
     FormulareErzeugen();
-    QTest::qWaitFor([] { return Einstellungen_Form->Visible(); }, 10000);
+    WartenOderAbbrechen([] { return Einstellungen_Form->Visible(); }, 10000, "Einstellungen");
     if (!nurHiDpi)
         Foto(QStringLiteral("start.png"), {Einstellungen_Form});
 
@@ -64,7 +81,8 @@ int main(int argc, char** argv)
     Beginnen(ModusMensch, 6, 4, true);
     const int8_t geheim[4] = {0, 2, 3, 1};
     std::copy(geheim, geheim + 4, FarbCode);
-    for (const auto& rate : {std::vector<int>{0, 0, 1, 1}, std::vector<int>{2, 0, 4, 1}, std::vector<int>{5, 5, 5, 5}}) {
+    for (const auto& rate :
+         {std::vector<int>{0, 0, 1, 1}, std::vector<int>{2, 0, 4, 1}, std::vector<int>{5, 5, 5, 5}}) {
         for (int p = 0; p < 4; ++p) {
             Druecken(Form1->FarbwahlShapes[rate[p]]);
             Druecken(Form1->SteckerShapes[AktiveZeile][p]);

@@ -14,7 +14,11 @@ QRect Lage(const char* name)
 
 } // namespace
 
-TEST(Hauptfenster, ConstructorStateThenStartTimerOpensTheSettings)
+// The windows as the constructors leave them, before and after the start timer: checked in a
+// fresh process of its own, since the windows are made once per process and other tests of the
+// suite may have made them already.
+namespace {
+void KonstruktorZustandPruefen()
 {
     FormulareErzeugen();
     EXPECT_EQ(Form1->Client()->size(), QSize(693, 535));
@@ -55,6 +59,18 @@ TEST(Hauptfenster, ConstructorStateThenStartTimerOpensTheSettings)
     EXPECT_TRUE(Einstellungen_Form->ComputerFrech_CheckBox->Visible());
     EXPECT_FALSE(Form1->SteckerShapes[1][4]->Visible());
     EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 0);
+}
+} // namespace
+
+TEST(Hauptfenster, ConstructorStateThenStartTimerOpensTheSettings)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            KonstruktorZustandPruefen();
+            std::exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(Hauptfenster, LayoutOfTheControls)
@@ -194,6 +210,9 @@ TEST(Hauptfenster, ColoursShownFollowAnzahlFarbenAndResetTheChoiceToRed)
     EXPECT_EQ(SteckerFarbIndex, 0);
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(Form1->FarbwahlShapes[i]->Visible(), i < 3);
+    // Back to what the settings dialog shows, for the tests that follow in this process.
+    AnzahlFarben = Einstellungen_Form->AnzahlFarben_TrackBar->Position();
+    Form1->FarbenAnzeigen();
 }
 
 TEST(Hauptfenster, StatusMessageBlinksSixTimesThenBlanks)

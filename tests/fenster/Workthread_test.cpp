@@ -1,5 +1,11 @@
 // The worker's hand-over: requests taken and dropped, stops, progress.
 #include "Testhilfe.h"
+#include "game/Main.h"
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
 
 TEST(Worker, ProgressShowsTheTruncatedPercentage)
 {
@@ -51,4 +57,128 @@ TEST(Worker, AJobStartsWithinOneSleepAndEndsIdle)
     for (int32_t i = 0; i < 8 * 8 * 8 * 8 * 8 * 8; ++i)
         bleiben += Kandidaten->TestBit(i);
     EXPECT_EQ(bleiben, 64);
+}
+
+// The worker on its own, with a display port that records what it is shown. It shares the
+// process with the windows, whose own worker stays idle meanwhile.
+namespace {
+
+struct Aufzeichnung : SolverAnzeige {
+    std::vector<std::string> Ereignisse;
+    void FortschrittAnzeigen(int32_t prozent) override { Ereignisse.push_back("bar " + std::to_string(prozent)); }
+    void DemoZugAnzeigen(int32_t zeile) override { Ereignisse.push_back("zug " + std::to_string(zeile)); }
+    void DemoZeileAnzeigen(int32_t zeile) override { Ereignisse.push_back("zeile " + std::to_string(zeile)); }
+    void DemoEndeAnzeigen() override { Ereignisse.push_back("ende"); }
+    void RatecodeZeigen(int32_t index) override { Ereignisse.push_back("rate " + std::to_string(index)); }
+    void WiderspruchZeigen() override { Ereignisse.push_back("widerspruch"); }
+    bool Gesehen(const std::string& anfang) const
+    {
+        return std::any_of(Ereignisse.begin(), Ereignisse.end(),
+                           [&](const std::string& e) { return e.starts_with(anfang); });
+    }
+};
+
+struct EigenerArbeiter {
+    Aufzeichnung Anzeige;
+    TWorkThread Arbeiter{true};
+    EigenerArbeiter()
+    {
+        ProgrammStarten();
+        WorkThread->AuftragStoppen();
+        WorkThread->PhaseAbwarten();
+        Arbeiter.Anzeige = &Anzeige;
+        Arbeiter.Resume();
+    }
+    ~EigenerArbeiter() { Arbeiter.Shutdown(); }
+    // A job of the given mode on an F^n board, the guess and the answer set as the turn flow sets them.
+    void Starten(int32_t modus, int32_t F, int32_t n)
+    {
+        SpielerModus = modus;
+        AnzahlFarben = F;
+        AnzahlFelder = n;
+        AnzahlKombinationen = Kombinationen(F, n);
+        Kandidaten->SetAll();
+        AktiveZeile = 1;
+        for (int p = 0; p < n; ++p) {
+            FarbCode[p] = static_cast<int8_t>(p % F);
+            RateCode[p] = static_cast<int8_t>((p + 1) % F);
+        }
+        BewerteCode(FarbCode, RateCode, n, Schwarz, Weiss);
+        Arbeiter.AuftragStarten(modus);
+    }
+    void Abwarten() { Arbeiter.PhaseAbwarten(); }
+};
+
+} // namespace
+
+TEST(Worker, ReportsOfADemoComeInTheOrderOfTheGame)
+{
+    EigenerArbeiter a;
+    a.Starten(ModusDemo, 4, 4);
+    a.Abwarten();
+    const auto& e = a.Anzeige.Ereignisse;
+    ASSERT_GE(e.size(), 3u);
+    // Each move is shown in its row, then the game moves on a row; at the end the closing text
+    // and a full bar.
+    int zeile = 1;
+    for (size_t i = 0; i + 2 < e.size(); ++i) {
+        if (e[i].starts_with("zug ")) {
+            EXPECT_EQ(e[i], "zug " + std::to_string(zeile)) << i;
+            zeile = std::min(zeile + 1, 12);
+        } else if (e[i].starts_with("zeile ")) {
+            EXPECT_EQ(e[i], "zeile " + std::to_string(zeile)) << i;
+        } else {
+            EXPECT_TRUE(e[i].starts_with("bar ")) << e[i];
+        }
+    }
+    EXPECT_EQ(e[e.size() - 2], "ende");
+    EXPECT_EQ(e.back(), "bar 100");
+    EXPECT_FALSE(a.Anzeige.Gesehen("rate"));
+    EXPECT_FALSE(a.Arbeiter.Aktiv);
+}
+
+TEST(Worker, AComputerGuessIsShownWithAFullBarAndRequestsWhileBusyAreDropped)
+{
+    EigenerArbeiter a;
+    a.Starten(ModusComputer, 8, 8);
+    a.Arbeiter.AuftragStarten(ModusDemo); // busy: dropped
+    EXPECT_EQ(a.Arbeiter.Auftrag, ModusComputer);
+    a.Abwarten();
+    const auto& e = a.Anzeige.Ereignisse;
+    ASSERT_GE(e.size(), 2u);
+    EXPECT_TRUE(e[e.size() - 2].starts_with("rate ")) << e[e.size() - 2];
+    EXPECT_EQ(e.back(), "bar 100");
+    EXPECT_FALSE(a.Anzeige.Gesehen("zug"));
+}
+
+// The guard on the main thread: a job stopped while its result waits there shows nothing more,
+// neither the result nor the progress still on its way.
+TEST(Worker, AJobStoppedWhileItsReportWaitsShowsNothingMore)
+{
+    EigenerArbeiter a;
+    a.Starten(ModusComputer, 6, 4);
+    // No events are handled meanwhile, so the finished phase waits for the main thread.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(a.Arbeiter.PhaseLaeuft());
+    a.Arbeiter.AuftragStoppen();
+    a.Abwarten();
+    EXPECT_EQ(a.Anzeige.Ereignisse, std::vector<std::string>{});
+}
+
+TEST(Worker, AStopEndsEveryPhaseWithoutItsResult)
+{
+    for (const int32_t modus : {ModusMensch, ModusComputer, ModusDemo}) {
+        EigenerArbeiter a;
+        a.Starten(modus, 8, 8);
+        // Taken up, but no event handled yet: the phase is running or waits for the main thread.
+        while (!a.Arbeiter.PhaseLaeuft())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        a.Arbeiter.AuftragStoppen();
+        a.Abwarten();
+        EXPECT_FALSE(a.Anzeige.Gesehen("rate")) << modus;
+        EXPECT_FALSE(a.Anzeige.Gesehen("widerspruch")) << modus;
+        // The demo's closing steps belong to its own game and still run.
+        EXPECT_EQ(a.Anzeige.Gesehen("ende"), modus == ModusDemo) << modus;
+        EXPECT_FALSE(a.Arbeiter.PhaseLaeuft());
+    }
 }
