@@ -46,6 +46,10 @@ void AnwendungEinrichten()
 
 void FormulareErzeugen()
 {
+    SetColorNaming([](TColor farbe, bool grauIstLeer) {
+        const char* name = FarbName(farbe, grauIstLeer);
+        return name ? QString::fromUtf8(name) : QStringLiteral("Farbe %1").arg(farbe, 6, 16, QLatin1Char('0'));
+    });
     if (!KandidatenAnlegen()) {
         QMessageBox::critical(nullptr, QStringLiteral("Farbenrater"),
                               QStringLiteral("Es fehlt der Arbeitsspeicher für die Liste der möglichen Farbcodes "

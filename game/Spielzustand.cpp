@@ -33,16 +33,27 @@ TColor ComputerFarbTabelle[8];
 
 void FarbTabelleFuellen()
 {
-    static constexpr TColor werte[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
     for (int i = 0; i < 8; ++i)
-        FarbTabelle[i] = werte[i];
+        FarbTabelle[i] = FarbWerte[i];
 }
 
 void ComputerFarbTabelleFuellen()
 {
-    static constexpr TColor werte[8] = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
     for (int i = 0; i < 8; ++i)
-        ComputerFarbTabelle[i] = werte[i];
+        ComputerFarbTabelle[i] = ComputerFarbWerte[i];
+}
+
+const char* FarbName(TColor farbe, bool grauIstLeer)
+{
+    static constexpr const char* namen[8] = {"rot", "gelb", "grün", "blau", "violett", "türkis", "schwarz", "weiß"};
+    for (int i = 0; i < 8; ++i)
+        if (farbe == FarbWerte[i] || farbe == ComputerFarbWerte[i])
+            return namen[i];
+    if (farbe == clGray)
+        return grauIstLeer ? "leer" : "grau";
+    if (farbe == clSilver)
+        return "silber";
+    return nullptr;
 }
 
 int32_t Kombinationen(int32_t F, int32_t n)

@@ -44,10 +44,20 @@ extern int32_t SteckerFarbIndex;
 extern TColor StiftFarbe;
 extern int32_t StiftFarbIndex;
 
-// Colour tables: the secret, the demo and the picker use FarbTabelle; the computer's guesses in
-// mode "Computer" are painted from ComputerFarbTabelle. They differ only in green.
+// The code-peg green: lighter than clLime, which the computer's guesses and the picker square show.
+constexpr TColor clCodeGruen = 0x00FF80;
+
+// Colour tables: the secret, the demo and the picker's choice use FarbTabelle; the computer's
+// guesses in mode "Computer" and the picker's squares show ComputerFarbTabelle. They differ only in
+// green. Filled from these values at start.
+constexpr TColor FarbWerte[8] = {clRed, clYellow, clCodeGruen, clBlue, clFuchsia, clAqua, clBlack, clWhite};
+constexpr TColor ComputerFarbWerte[8] = {clRed, clYellow, clLime, clBlue, clFuchsia, clAqua, clBlack, clWhite};
 extern TColor FarbTabelle[8];
 extern TColor ComputerFarbTabelle[8];
+
+// A colour's German name as the player reads it (UTF-8): "rot" … "weiß"; gray, the colour of an
+// empty hole, reads "leer", or "grau" where it is asked for as a colour of its own.
+const char* FarbName(TColor farbe, bool grauIstLeer);
 void FarbTabelleFuellen();
 void ComputerFarbTabelleFuellen();
 

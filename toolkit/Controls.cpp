@@ -19,20 +19,20 @@ QColor ToQColor(TColor color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
+namespace {
+ColorNaming Naming = nullptr;
+} // namespace
+
+void SetColorNaming(ColorNaming naming)
+{
+    Naming = naming;
+}
+
 QString ColorName(TColor color, bool grayIsEmpty)
 {
-    if (color == clGray && !grayIsEmpty)
-        return QStringLiteral("grau");
-    static const struct {
-        TColor color;
-        const char* name;
-    } names[] = {{0x0000FF, "rot"},  {0x00FFFF, "gelb"},    {0x00FF80, "grün"},   {0x00FF00, "grün"},
-                 {0xFF0000, "blau"}, {0xFF00FF, "violett"}, {0xFFFF00, "türkis"}, {0x000000, "schwarz"},
-                 {0xFFFFFF, "weiß"}, {0x808080, "leer"},    {0xC0C0C0, "silber"}};
-    for (const auto& n : names)
-        if (n.color == color)
-            return QString::fromUtf8(n.name);
-    return QStringLiteral("Farbe %1").arg(color, 6, 16, QLatin1Char('0'));
+    if (Naming)
+        return Naming(color, grayIsEmpty);
+    return QStringLiteral("#%1").arg(color, 6, 16, QLatin1Char('0'));
 }
 
 namespace {

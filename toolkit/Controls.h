@@ -32,8 +32,10 @@ using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TSh
 // Converts a toolkit colour, system colours included, to what the screen shows.
 QColor ToQColor(TColor color);
 
-// The colour's name as the player reads it; gray, the colour of an empty hole, reads "leer"
-// unless it is asked for as a colour of its own.
+// How shapes name their colour for screen readers and tooltips: set once by the program, which
+// knows its colours' names. grayIsEmpty: gray is an empty hole rather than a colour of its own.
+using ColorNaming = QString (*)(TColor color, bool grayIsEmpty);
+void SetColorNaming(ColorNaming naming);
 QString ColorName(TColor color, bool grayIsEmpty = true);
 
 // Asks for a font by its toolkit name; the names the program uses fall back through fontconfig.

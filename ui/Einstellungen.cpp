@@ -92,38 +92,61 @@ void TEinstellungen_Form::AnzahlFelder_TrackBarChange(TObject*)
     Form1->FelderAnzeigen();
 }
 
+// What a mode shows in the main window, the same whether it is chosen in the dialog or started
+// with OK; each handler adds its own steps after these.
+void TEinstellungen_Form::MenschZeigen()
+{
+    Form1->InfoText("Spieler Mensch.\n\nMensch gegen Computer.");
+    Form3->Hide();
+    Form1->ShowFarbwahl_Shape->Show();
+    Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
+    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("FarbWahlBox (clicke auf ein Quadraht)"));
+}
+
+void TEinstellungen_Form::ComputerZeigen()
+{
+    Form1->InfoText("Spieler Computer.\n\nComputer gegen Mensch.");
+}
+
+void TEinstellungen_Form::ComputerBrettZeigen()
+{
+    // Without the marker box there is nothing to pick colours for.
+    if (!Form3->Visible()) {
+        Form1->ShowFarbwahl_Shape->Hide();
+        Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
+    }
+    Form1->StiftFarbWahl_Panel->Show();
+    Form1->SpielFeldPanel->SetEnabled(true);
+}
+
+void TEinstellungen_Form::DemoZeigen(const char* info)
+{
+    Form1->InfoText(info);
+    Form3->Hide();
+    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Farben"));
+    Form1->ShowFarbwahl_Shape->Hide();
+    Form1->StiftFarbWahl_Panel->Hide();
+}
+
 void TEinstellungen_Form::Spieler_RadioGroupClick(TObject*)
 {
     switch (Spieler_RadioGroup->ItemIndex()) {
     case ModusMensch:
-        Form1->InfoText("Spieler Mensch.\n\nMensch gegen Computer.");
-        Form3->Hide();
-        Form1->ShowFarbwahl_Shape->Show();
-        Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
-        Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("FarbWahlBox (clicke auf ein Quadraht)"));
+        MenschZeigen();
         if (AnzahlFelder < 7)
             ComputerFrech_CheckBox->Show();
         SpielerModus = ModusMensch;
         break;
     case ModusComputer:
-        Form1->InfoText("Spieler Computer.\n\nComputer gegen Mensch.");
+        ComputerZeigen();
         Form3->Show();
-        if (!Form3->Visible()) {
-            Form1->ShowFarbwahl_Shape->Hide();
-            Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
-        }
-        Form1->StiftFarbWahl_Panel->Show();
-        Form1->SpielFeldPanel->SetEnabled(true);
+        ComputerBrettZeigen();
         Form1->SteckerFarbWahl_Panel->SetEnabled(true);
         ComputerFrech_CheckBox->Hide();
         SpielerModus = ModusComputer;
         break;
     case ModusDemo:
-        Form1->InfoText("Demo Spiel.\n\nComuter gegen Computer.");
-        Form3->Hide();
-        Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Farben"));
-        Form1->ShowFarbwahl_Shape->Hide();
-        Form1->StiftFarbWahl_Panel->Hide();
+        DemoZeigen("Demo Spiel.\n\nComuter gegen Computer.");
         ComputerFrech_CheckBox->Hide();
         SpielerModus = ModusDemo;
         break;
@@ -140,26 +163,17 @@ void TEinstellungen_Form::EinstellungOK_BitBtnClick(TObject*)
     WorkThread->PhaseAbwarten();
     switch (SpielerModus) {
     case ModusMensch:
-        Form1->InfoText("Spieler Mensch.\n\nMensch gegen Computer.");
-        Form3->Hide();
-        Form1->ShowFarbwahl_Shape->Show();
+        MenschZeigen();
         Form1->StiftFarbWahl_Panel->Hide();
         Form1->Pruefen_BitBtn->SetEnabled(true);
         Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);
-        Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
-        Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("FarbWahlBox (clicke auf ein Quadraht)"));
         Form1->SteckerZeilenFreigeben(true);
         Form1->StiftZeilenFreigeben(false);
         Form1->StarteSpiel();
         break;
     case ModusComputer:
-        Form1->InfoText("Spieler Computer.\n\nComputer gegen Mensch.");
-        if (!Form3->Visible()) {
-            Form1->ShowFarbwahl_Shape->Hide();
-            Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
-        }
-        Form1->StiftFarbWahl_Panel->Show();
-        Form1->SpielFeldPanel->SetEnabled(true);
+        ComputerZeigen();
+        ComputerBrettZeigen();
         Form1->ZeigeFarbCode_BitBtn->SetEnabled(false);
         Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Fraben"));
         Form1->SteckerZeilenFreigeben(false);
@@ -168,12 +182,8 @@ void TEinstellungen_Form::EinstellungOK_BitBtnClick(TObject*)
         Form1->StarteSpiel();
         break;
     case ModusDemo:
-        Form1->InfoText("Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten.");
-        Form3->Hide();
-        Form1->ShowFarbwahl_Shape->Hide();
-        Form1->StiftFarbWahl_Panel->Hide();
+        DemoZeigen("Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten.");
         Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
-        Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Farben"));
         Form1->SteckerZeilenFreigeben(false);
         Form1->StiftZeilenFreigeben(false);
         Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);

@@ -20,9 +20,6 @@ namespace {
 
 constexpr char ZeilenZeichen[] = "0123456789ABC"; // the row's character in the shape names
 
-// What each picker square chooses. The green square itself is painted clLime.
-constexpr TColor PickerFarben[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
-constexpr TColor PickerAnstrich[8] = {clRed, clYellow, clLime, clBlue, clFuchsia, clAqua, clBlack, clWhite};
 constexpr const char* PickerNamen[8] = {"RedFarbwahl_Shape",   "YellowFarbwahl_Shape",  "GreenFarbwahl_Shape",
                                         "BlueFarbwahl_Shape",  "ViolettFarbwahl_Shape", "TuerkisFarbwahl_Shape",
                                         "BlackFarbwahl_Shape", "WhiteFarbwahl_Shape"};
@@ -157,7 +154,9 @@ void TForm1::PickerAnlegen()
     for (int i = 0; i < 8; ++i) {
         auto* quadrat = new TShape(SteckerFabwahl_GroupBox, QString::fromLatin1(PickerNamen[i]), stRoundSquare);
         quadrat->SetBounds(PickerLinks[i], 17, 33, 25);
-        quadrat->SetBrushColor(PickerAnstrich[i]);
+        // The squares show the colours as the computer's guesses do (green as clLime); a press
+        // chooses the colour of FarbTabelle.
+        quadrat->SetBrushColor(ComputerFarbWerte[i]);
         SetCursor(quadrat, crHandPoint);
         quadrat->OnMouseDown = std::bind_front(&TForm1::Farbwahl_ShapesMouseDown, this);
         quadrat->SetAccessibleText(QStringLiteral("Farbwahl"));
@@ -455,8 +454,8 @@ void TForm1::Farbwahl_ShapesMouseDown(TObject* Sender, TMouseButton, TShiftState
 {
     for (int i = 0; i < 8; ++i) {
         if (Sender == FarbwahlShapes[i]) {
-            ShowFarbwahl_Shape->SetBrushColor(PickerFarben[i]);
-            SteckerFarbe = PickerFarben[i];
+            ShowFarbwahl_Shape->SetBrushColor(FarbTabelle[i]);
+            SteckerFarbe = FarbTabelle[i];
             SteckerFarbIndex = i;
             return;
         }
@@ -466,13 +465,13 @@ void TForm1::Farbwahl_ShapesMouseDown(TObject* Sender, TMouseButton, TShiftState
 void TForm1::StiftFarbwahl_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)
 {
     if (Sender == StiftWhite_Shape) {
-        StiftFarbe = 0xFFFFFF;
+        StiftFarbe = clWhite;
         StiftFarbIndex = StiftWeiss;
     } else if (Sender == StiftBlack_Shape) {
-        StiftFarbe = 0x000000;
+        StiftFarbe = clBlack;
         StiftFarbIndex = StiftSchwarz;
     } else if (Sender == StiftGray_Shape) {
-        StiftFarbe = 0x808080;
+        StiftFarbe = clGray;
         StiftFarbIndex = StiftGrau;
     }
     StiftColor_Shape->SetBrushColor(StiftFarbe);

@@ -1,10 +1,10 @@
 #include "ui/Farbenrateraufloesung.h"
 
-#include <functional>
-
 #include "game/Spielzustand.h"
 #include "solver/Workthread.h"
 #include "ui/Farbenrater.h"
+
+#include <functional>
 
 TForm2* Form2 = nullptr;
 
@@ -15,16 +15,16 @@ TForm2::TForm2() : TForm(QStringLiteral("Form2"), QStringLiteral("Auflösung"))
     Panel1 = new TPanel(Client(), QStringLiteral("Panel1"));
     Panel1->SetBounds(48, 16, 289, 41);
     // At creation the circles show the colours in their order.
-    static constexpr TColor anfang[8] = {0x0000FF, 0x00FFFF, 0x00FF80, 0xFF0000, 0xFF00FF, 0xFFFF00, 0x000000, 0xFFFFFF};
     for (int i = 0; i < 8; ++i) {
         auto* kreis = new TShape(Panel1, QStringLiteral("CZufallsCode_Shape%1").arg(i), stCircle);
         kreis->SetBounds(1 + 35 * i, 9, 33, 25);
-        kreis->SetBrushColor(anfang[i]);
+        kreis->SetBrushColor(FarbWerte[i]);
         SetCursor(kreis, crHandPoint);
         kreis->SetAccessibleText(QStringLiteral("Geheimcode Platz %1").arg(i + 1));
         CZufallsCode_Shape[i] = kreis;
     }
-    NeuesSpiel_BitBtn1 = new TBitBtn(Client(), QStringLiteral("NeuesSpiel_BitBtn1"), QStringLiteral("Neues Spiel"), bkAbort);
+    NeuesSpiel_BitBtn1 =
+        new TBitBtn(Client(), QStringLiteral("NeuesSpiel_BitBtn1"), QStringLiteral("Neues Spiel"), bkAbort);
     NeuesSpiel_BitBtn1->SetBounds(128, 64, 105, 25);
     NeuesSpiel_BitBtn1->OnClick = std::bind_front(&TForm2::NeuesSpiel_BitBtn1Click, this);
 }

@@ -120,9 +120,9 @@ void TForm1::Pruefen_BitBtnClick(TObject*)
     for (int p = 0; p < AnzahlFelder; ++p)
         SetzeAktivenStift(p, clGray);
     for (int p = 0; p < Schwarz; ++p)
-        SetzeAktivenStift(p, 0x000000);
+        SetzeAktivenStift(p, clBlack);
     for (int p = Schwarz; p < Schwarz + Weiss; ++p)
-        SetzeAktivenStift(p, 0xFFFFFF);
+        SetzeAktivenStift(p, clWhite);
     if (Schwarz == AnzahlFelder)
         return;
     if (Einstellungen_Form->ComputerFrech_CheckBox->Checked()) {
