@@ -42,7 +42,7 @@ TEST(Worker, RequestsWhileBusyAreDroppedAndStopsAreOnlyRequests)
     EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
 }
 
-TEST(Worker, AJobStartsWithinOneSleepAndEndsIdle)
+TEST(Worker, AMenschJobThinsTheSetByTheAnswerAndEndsIdle)
 {
     SpielBeginnen(ModusMensch, 8, 6, true);
     for (int p = 0; p < 6; ++p)

@@ -13,7 +13,7 @@ constexpr int32_t VollBytes = 2097154;
 
 } // namespace
 
-TEST(BitOperationen, GroesseUndLeererAnfang)
+TEST(BitOperationen, SizeAndAnEmptyStart)
 {
     struct Fall {
         int32_t Bits, Bytes;
@@ -28,7 +28,7 @@ TEST(BitOperationen, GroesseUndLeererAnfang)
     }
 }
 
-TEST(BitOperationen, SetAllUndLetztesBitDesVollenSatzes)
+TEST(BitOperationen, SetAllReachesTheLastBitOfTheFullSet)
 {
     BitOperationen menge(Voll);
     menge.SetAll();
@@ -44,7 +44,7 @@ TEST(BitOperationen, SetAllUndLetztesBitDesVollenSatzes)
     EXPECT_FALSE(menge.Fehler);
 }
 
-TEST(BitOperationen, BereichsfehlerAendertNichtsUndBleibtVermerkt)
+TEST(BitOperationen, ARangeErrorChangesNothingAndIsRecorded)
 {
     BitOperationen menge(Voll);
     menge.SetAll();
@@ -59,7 +59,7 @@ TEST(BitOperationen, BereichsfehlerAendertNichtsUndBleibtVermerkt)
     EXPECT_TRUE(menge.Fehler);
 }
 
-TEST(BitOperationen, Bit9LiegtInByte1)
+TEST(BitOperationen, Bit9LiesInByte1)
 {
     BitOperationen menge(64);
     menge.SetAll();
@@ -71,7 +71,7 @@ TEST(BitOperationen, Bit9LiegtInByte1)
 }
 
 // The filter reads the bytes as 64-bit words: bit i must be bit i % 64 of word i / 64.
-TEST(BitOperationen, WortSichtPasstZurByteSicht)
+TEST(BitOperationen, TheWordViewMatchesTheByteView)
 {
     BitOperationen menge(Voll);
     for (const int32_t i : {0, 7, 8, 63, 64, 65, 1000, 4095, Voll - 1}) {
@@ -85,7 +85,7 @@ TEST(BitOperationen, WortSichtPasstZurByteSicht)
     }
 }
 
-TEST(BitOperationen, AnyBitSetSiehtNurBitsUnterN)
+TEST(BitOperationen, AnyBitSetSeesOnlyBitsBelowN)
 {
     BitOperationen menge(Voll);
     for (const int32_t n : {0, 1, 7, 8, 9, 63, 64, 65, 1000, Voll - 2}) {

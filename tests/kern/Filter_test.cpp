@@ -87,7 +87,7 @@ std::vector<std::pair<int32_t, int32_t>> Groessen(int32_t hoechstens)
 
 } // namespace
 
-TEST(KonsistenzFilter, EineFarbeViermalBehaeltGenauDieCodesMitDieserFarbeEinmal)
+TEST(KonsistenzFilter, OneColourFourTimesKeepsExactlyTheCodesWithThatColourOnce)
 {
     // Secret 0 1 2 3 answers 0 0 0 0 with 1 black and 3 white: a candidate holding colour 0 once
     // gives that answer; more zeros give more blacks, none gives nothing.
@@ -109,7 +109,7 @@ TEST(KonsistenzFilter, EineFarbeViermalBehaeltGenauDieCodesMitDieserFarbeEinmal)
 
 // Against the rule itself, not against the scoring code: black = places that agree,
 // black + white = guess places whose colour occurs anywhere in the candidate.
-TEST(KonsistenzFilter, JedeAntwortBehaeltGenauDieCodesDieSieGeben)
+TEST(KonsistenzFilter, EveryAnswerKeepsExactlyTheCodesThatGiveIt)
 {
     std::mt19937 zufall(7);
     for (const auto& [F, n] : Groessen(4096)) {
@@ -139,7 +139,7 @@ TEST(KonsistenzFilter, JedeAntwortBehaeltGenauDieCodesDieSieGeben)
 // Both ways of running the fast pass: in one call, and section by section as the worker runs it.
 class SchnellWieEinfach : public testing::TestWithParam<bool> {};
 
-TEST_P(SchnellWieEinfach, ZufaelligeDurchgaengeAufAllenGroessen)
+TEST_P(SchnellWieEinfach, RandomPassesOnEveryBoardSize)
 {
     std::mt19937 zufall(GetParam() ? 11 : 12);
     for (const auto& [F, n] : Groessen(Kombinationen(8, 6))) {
@@ -168,7 +168,7 @@ TEST_P(SchnellWieEinfach, ZufaelligeDurchgaengeAufAllenGroessen)
 }
 
 // Whole demo games: each answer narrows the set further, so later passes meet sparse sets.
-TEST_P(SchnellWieEinfach, GanzeSpieleBleibenGleich)
+TEST_P(SchnellWieEinfach, WholeGamesGoTheSameWay)
 {
     std::mt19937 zufall(GetParam() ? 21 : 22);
     static const std::pair<int32_t, int32_t> groessen[] = {{2, 8}, {3, 8}, {4, 8}, {5, 8}, {6, 6},
@@ -195,12 +195,12 @@ TEST_P(SchnellWieEinfach, GanzeSpieleBleibenGleich)
 
 INSTANTIATE_TEST_SUITE_P(KonsistenzFilter, SchnellWieEinfach, testing::Values(false, true),
                          [](const testing::TestParamInfo<bool>& info) {
-                             return info.param ? "Abschnittsweise" : "InEinemZug";
+                             return info.param ? "InSections" : "InOneCall";
                          });
 
 // The largest board once against the plain pass (word blocks, five high digits), and 5^8, the
 // smallest board whose keys need both key tables full (strung 25-bit bitmaps, six high digits).
-TEST(KonsistenzFilter, GrosseBretterWieEinfach)
+TEST(KonsistenzFilter, LargeBoardsAsThePlainPass)
 {
     std::mt19937 zufall(31);
     for (const auto& [F, n] : {std::pair{8, 8}, std::pair{5, 8}}) {
@@ -217,7 +217,7 @@ TEST(KonsistenzFilter, GrosseBretterWieEinfach)
     }
 }
 
-TEST(KonsistenzPruefung, AbschnitteDeckenDenBereichAufsteigend)
+TEST(KonsistenzPruefung, SectionsCoverTheRangeInAscendingOrder)
 {
     KonsistenzPruefung pruefung;
     const int8_t rate[8] = {0, 1, 0, 1, 0, 1, 0, 1};
@@ -256,7 +256,7 @@ TEST(KonsistenzPruefung, AbschnitteDeckenDenBereichAufsteigend)
 }
 
 // A stop between sections: what was filtered equals the plain pass there, the rest is untouched.
-TEST(KonsistenzPruefung, GefilterterAnfangUndUnberuehrterRest)
+TEST(KonsistenzPruefung, AStopBetweenSectionsLeavesAFilteredStartAndAnUntouchedRest)
 {
     std::mt19937 zufall(51);
     KonsistenzPruefung pruefung;
@@ -309,7 +309,7 @@ struct Begleiter : DurchgangsBegleiter {
 
 // The pass the game runs: the same result as the kernel's, a stop check before each section,
 // and a progress report for each new percentage, rising, in steps of 1000 indices.
-TEST(SpielDurchgang, FiltertWieDerKernUndMeldetJedesNeueProzent)
+TEST(SpielDurchgang, FiltersAsTheKernelAndReportsEachNewPercentage)
 {
     std::mt19937 zufall(61);
     KonsistenzPruefung pruefung;
@@ -354,7 +354,7 @@ TEST(SpielDurchgang, FiltertWieDerKernUndMeldetJedesNeueProzent)
     }
 }
 
-TEST(SpielDurchgang, EinStoppLaesstDenRestUnberuehrt)
+TEST(SpielDurchgang, AStopLeavesTheRestUntouched)
 {
     std::mt19937 zufall(62);
     const int32_t F = 8, n = 6, anzahl = Kombinationen(F, n);
@@ -378,7 +378,7 @@ TEST(SpielDurchgang, EinStoppLaesstDenRestUnberuehrt)
 }
 
 // While a phase holds the set, another thread must not touch it. Builds that check this abort.
-TEST(BitOperationenBesitz, NurDerBesitzerGreiftZu)
+TEST(BitOperationenBesitz, OnlyThePhaseHoldingTheSetTouchesIt)
 {
 #if defined(FARBENRATER_BESITZ_PRUEFEN)
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -43,7 +43,7 @@ struct SpielzustandSichern {
 
 } // namespace
 
-TEST(BewerteCode, Beispiele)
+TEST(BewerteCode, Examples)
 {
     for (const Bewertung& b : Beispiele) {
         int32_t schwarz = 99; // left from an earlier answer: must not count
@@ -54,7 +54,7 @@ TEST(BewerteCode, Beispiele)
     }
 }
 
-TEST(BewerteZeile, AktiveZeileRaetGegenFarbCode)
+TEST(BewerteZeile, ScoresTheActiveRowAgainstTheSecret)
 {
     const SpielzustandSichern gesichert;
     AktiveZeile = 5;
@@ -73,7 +73,7 @@ TEST(BewerteZeile, AktiveZeileRaetGegenFarbCode)
 
 // Every pair of codes on the small boards against the rule's defining property: black counts the
 // agreeing places, black + white the guess places whose colour occurs anywhere in the secret.
-TEST(BewerteCode, AlleCodepaareKleinerBretter)
+TEST(BewerteCode, EveryCodePairOfSmallBoardsFollowsTheRule)
 {
     for (int32_t F = 2; F <= 8; ++F)
         for (int32_t n = 2; n <= 8 && Kombinationen(F, n) <= 1296; ++n) {
@@ -101,7 +101,7 @@ TEST(BewerteCode, AlleCodepaareKleinerBretter)
         }
 }
 
-TEST(IndexZuCode, Beispiele)
+TEST(IndexZuCode, Examples)
 {
     struct Fall {
         int32_t F, n, Index;
@@ -130,7 +130,7 @@ TEST(IndexZuCode, Beispiele)
 
 // ZeileZuIndex reads a board row back into the index that IndexZuCode wrote, whatever the places
 // from n on hold: every index of every board up to 8^6, and a large sample of 8^8.
-TEST(ZeileZuIndex, KehrtIndexZuCodeUm)
+TEST(ZeileZuIndex, InvertsIndexZuCode)
 {
     const SpielzustandSichern gesichert;
     std::mt19937 zufall(3);

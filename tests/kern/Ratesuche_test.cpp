@@ -35,7 +35,7 @@ struct Fall {
 
 } // namespace
 
-TEST(RateCodeSuchen, WaehltUndZaehltZuege)
+TEST(RateCodeSuchen, DrawsAndCountsItsDraws)
 {
     static const Fall faelle[] = {
         // Every code still possible: the first draw hits, taken modulo the number of codes.
