@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures of the program for the README: one game in progress in each mode, played through the
 // real widgets on the offscreen platform.
 //   QT_QPA_PLATFORM=offscreen build/bench/farbenrater_fotos docs/bilder [QT_SCALE_FACTOR=2 for HiDPI]

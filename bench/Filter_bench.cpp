@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One filter pass, four ways: the kernel's pass (KonsistenzFilter), the pass the game runs (in
 // sections, with the worker's stop check and progress report), the plain pass that decodes and
 // scores every index, and the floor: a single and over the same words, which no pass that reads

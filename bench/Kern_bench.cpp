@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules kernel per code: decoding an index and scoring a candidate, the two steps the plain
 // filter pass makes for every remaining code. items_per_second gives codes per second.
 

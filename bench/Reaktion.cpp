@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the program answers the player: the time from the start of the process to the settings
 // dialog, and how late a 10 ms timer of the main thread fires while the solver plays a whole
 // 8 x 8 demo (a full pass over 16,777,216 codes first). Run on the offscreen platform:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays many demo games without windows, with the game's own steps: guess search with 10 draws,
 // score the guess against the secret, clear the guess, filter by the answer, until all black.
 // Prints how many guesses the games took and the time per game.

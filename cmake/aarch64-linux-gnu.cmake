@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit ARM Linux with Debian's cross compiler (g++-aarch64-linux-gnu); the
 # test programs run under qemu's user-mode emulator (qemu-user), also for ctest's test discovery.
 # Only the Qt-free kernel is meant to be built this way:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules kernel: codes, their index, and the program's own scoring rule.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/Spielzustand.h"
 
 #include "game/Main.h"

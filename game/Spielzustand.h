@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game state: process-wide variables that every window and the solver use by name.
 // Only the main thread writes them; the solver takes copies of what a job needs when the job is
 // requested and hands every change back to the main thread.

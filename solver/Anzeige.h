@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a solver phase has to show, said without a window: the worker reports through this port
 // and the front end decides how to paint it. Every call runs on the main thread, and only for
 // the job in progress: a stopped job reports nothing more (the demo's closing steps excepted,

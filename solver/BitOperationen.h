@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The candidate set: one bit per code index, bit i in byte i / 8 under the mask 1 << (i % 8).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The consistency filter: clears every candidate that, taken as the secret, would not answer the
 // guess `rate` with exactly (schwarz, weiss). The candidate always plays the secret.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The guess search: a random remaining candidate when one of `grenze` draws hits one, otherwise
 // the remaining candidate with the lowest index.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's worker thread: takes one job at a time from the main thread and runs the phase of
 // the current mode beside the windows.
 #pragma once

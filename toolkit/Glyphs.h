@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button pictures drawn as vector art, so they stay crisp at every size and device pixel ratio.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours in the toolkit's own encoding: 0x00BBGGRR, red in the low byte.
 // System colours keep their 0x80000000 tag and are resolved only when painting.
 #pragma once

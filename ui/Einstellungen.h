@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog: who plays, how many colours and fields, and "Computer Frech".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solution window: the secret code as a row of circles, and a "Neues Spiel" button.
 #pragma once
 

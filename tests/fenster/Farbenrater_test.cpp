@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: layout, window operations, the status-bar ticker and peg input.
 #include "Testhilfe.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games through the widgets, as a player plays them, in all three modes.
 #include "Testhilfe.h"
 #include "game/Main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the window suites: the program's windows on the offscreen platform, and the
 // moves a player makes.
 #pragma once

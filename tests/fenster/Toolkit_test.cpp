@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit layer's behaviours that the game relies on.
 #include "Testhilfe.h"
 #include "toolkit/Classes.h"

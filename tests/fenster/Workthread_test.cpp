@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worker's hand-over: requests taken and dropped, stops, progress.
 #include "Testhilfe.h"
 #include "game/Main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The candidate set: sizes, layout, the range error, and the "any bit set" scan.
 
 #include "solver/BitOperationen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fast consistency filter must clear exactly the codes the plain pass clears, on every board
 // size, for every answer, and must leave alone what lies outside the range it was asked to filter.
 

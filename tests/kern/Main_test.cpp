@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Codes, their index and the program's own scoring rule.
 
 #include "game/Main.h"

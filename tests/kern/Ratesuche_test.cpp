@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The guess search with scripted draws: which code it picks and how many draws it reports.
 
 #include "solver/BitOperationen.h"

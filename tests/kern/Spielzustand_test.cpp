@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game state's start values and the random draw of a secret.
 #include <gtest/gtest.h>
 
