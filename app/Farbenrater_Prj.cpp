@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Farbenrater_Prj.h"
 
 #include "game/Spielzustand.h"
@@ -7,6 +8,7 @@
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"
 #include "ui/Farbmerkerbox.h"
+#include "ui/Farbsymbole.h"
 #include "ui/Hilfe_memoform.h"
 
 #include <QApplication>
@@ -41,11 +43,17 @@ void AnwendungEinrichten()
     Application->Title = QStringLiteral("Farbenrater 1.0");
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.farbenrater.Farbenrater"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("farbenrater")));
+    // The installed icon where there is one, else the program's own copy.
+    QIcon eigenes;
+    for (const int groesse : {16, 32, 48, 64, 128, 256})
+        eigenes.addFile(QStringLiteral(":/farbenrater/%1x%1/farbenrater.png").arg(groesse));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("farbenrater"), eigenes));
 }
 
 void FormulareErzeugen()
 {
+    InstallAccessibility();
+    SetSymbolPainter(FarbsymbolZeichnen);
     SetColorNaming([](TColor farbe, bool grauIstLeer) {
         const char* name = FarbName(farbe, grauIstLeer);
         return name ? QString::fromUtf8(name) : QStringLiteral("Farbe %1").arg(farbe, 6, 16, QLatin1Char('0'));

@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Controls.h"
 
 #include "toolkit/Glyphs.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -21,7 +25,40 @@ QColor ToQColor(TColor color)
 
 namespace {
 ColorNaming Naming = nullptr;
+SymbolPainter Symbols = nullptr;
+bool SymbolsOn = false;
 } // namespace
+
+void SetSymbolPainter(SymbolPainter painter)
+{
+    Symbols = painter;
+}
+
+void SetSymbolsShown(bool on)
+{
+    SymbolsOn = on;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        for (TShape* shape : top->findChildren<TShape*>())
+            shape->update();
+}
+
+bool SymbolsShown()
+{
+    return SymbolsOn;
+}
+
+void KeyboardPress(QWidget* control)
+{
+    QWidget* target = control;
+    while (target && !target->isEnabled() && !target->isWindow())
+        target = target->parentWidget();
+    if (!target || !target->isEnabled())
+        return;
+    const QPoint at = control->mapTo(target, control->rect().center());
+    QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &press);
+}
 
 void SetColorNaming(ColorNaming naming)
 {
@@ -175,6 +212,35 @@ void TShape::SetColorTip(bool on)
     UpdateNames();
 }
 
+void TShape::SetTakesInput(bool on)
+{
+    Input = on;
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TShape::SetRing(bool on)
+{
+    if (RingOn != on) {
+        RingOn = on;
+        update();
+    }
+}
+
+void TShape::SetShowsSymbol(bool on)
+{
+    ShowsSymbol = on;
+    update();
+}
+
+void TShape::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && Input) {
+        KeyboardPress(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void TShape::UpdateNames()
 {
     if (!AccessibleText.isEmpty())
@@ -195,6 +261,17 @@ void TShape::paintEvent(QPaintEvent*)
         painter.drawEllipse(box);
     else
         painter.drawRoundedRect(box, side / 4.0, side / 4.0);
+    if (ShowsSymbol && Symbols && SymbolsOn)
+        Symbols(painter, box, Brush);
+    if (RingOn) {
+        // Two lines, dark on light, so that the ring shows on every colour and background.
+        const QRectF ring = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::white, 1.0));
+        painter.drawRect(ring);
+        painter.setPen(QPen(Qt::black, 1.0, Qt::DotLine));
+        painter.drawRect(ring);
+    }
 }
 
 void TShape::mousePressEvent(QMouseEvent* event)
@@ -347,11 +424,25 @@ void TScrollBox::resizeEvent(QResizeEvent* event)
 TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QLabel(parent)
 {
     InitControl(this, name);
+    setAccessibleName(QStringLiteral(" "));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     setIndent(4);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetBackground(this, Colour);
+}
+
+void TStatusBar::SetMessage(const QString& text)
+{
+    // The message is the bar's accessible name (a blank for none), so that the blinking, which
+    // only hides and shows the text, says nothing new; a message is said once, also when it comes
+    // again.
+    const QString name = text.isEmpty() ? QStringLiteral(" ") : text;
+    if (accessibleName() != name)
+        setAccessibleName(name);
+    else if (!text.isEmpty())
+        Announce(this);
+    setText(text);
 }
 
 void TStatusBar::SetColor(uint color)
@@ -456,4 +547,125 @@ void TMemo::SetLines(const QStringList& lines)
     QTextBlockFormat centred;
     centred.setAlignment(Qt::AlignHCenter);
     cursor.mergeBlockFormat(centred);
+}
+
+// ---------------------------------------------------------------------------------------------
+// What screen readers see
+
+namespace {
+
+// A shape: a button the player can press (those that take input), else a picture; its name is
+// its accessible text with the colour it shows.
+class ShapeAccessible : public QAccessibleWidget {
+public:
+    explicit ShapeAccessible(TShape* shape) : QAccessibleWidget(shape, QAccessible::Graphic) {}
+    QAccessible::Role role() const override
+    {
+        return static_cast<const TShape*>(widget())->TakesInput() ? QAccessible::Button : QAccessible::Graphic;
+    }
+    QStringList actionNames() const override
+    {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (static_cast<const TShape*>(widget())->TakesInput())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            KeyboardPress(widget());
+        else
+            QAccessibleWidget::doAction(action);
+    }
+};
+
+class StatusBarAccessible : public QAccessibleWidget {
+public:
+    explicit StatusBarAccessible(QWidget* bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+};
+
+QAccessibleInterface* ControlAccessible(const QString&, QObject* object)
+{
+    if (auto* shape = qobject_cast<TShape*>(object))
+        return new ShapeAccessible(shape);
+    if (auto* bar = qobject_cast<TStatusBar*>(object))
+        return new StatusBarAccessible(bar);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibility()
+{
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        QAccessible::installFactory(ControlAccessible);
+    }
+}
+
+void Announce(QObject* control)
+{
+    QAccessibleEvent event(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+void TFocusRing::Install(QWidget* window)
+{
+    Bind(window, Qt::Key_Left, [this] { Move(-1); });
+    Bind(window, Qt::Key_Right, [this] { Move(1); });
+    Bind(window, Qt::Key_Space, [this, window] {
+        if (auto* button = qobject_cast<QAbstractButton*>(window->focusWidget()); button && button->isEnabled())
+            button->click();
+        else
+            Press();
+    });
+}
+
+void TFocusRing::Bind(QWidget* window, int key, std::function<void()> action)
+{
+    auto* shortcut = new QShortcut(QKeySequence(key), window);
+    shortcut->setAutoRepeat(false);
+    QObject::connect(shortcut, &QShortcut::activated, window, [this, action = std::move(action)] {
+        Used = true;
+        action();
+        Refresh();
+    });
+}
+
+void TFocusRing::Move(int step)
+{
+    const std::vector<TShape*> places = Places ? Places() : std::vector<TShape*>{};
+    const int count = static_cast<int>(places.size());
+    if (count > 0)
+        Index = ((Index + step) % count + count) % count;
+}
+
+void TFocusRing::Press()
+{
+    Refresh();
+    if (Shown)
+        KeyboardPress(Shown);
+}
+
+void TFocusRing::Refresh()
+{
+    const std::vector<TShape*> places = Places ? Places() : std::vector<TShape*>{};
+    TShape* now = nullptr;
+    if (Used && !places.empty()) {
+        Index = std::min(Index, static_cast<int>(places.size()) - 1);
+        now = places[static_cast<size_t>(Index)];
+    }
+    if (Shown != now) {
+        if (Shown)
+            Shown->SetRing(false);
+        Shown = now;
+    }
+    if (Shown) {
+        Shown->SetRing(true);
+        if (Shown->isEnabled() && Shown->isVisible())
+            Shown->setFocus(Qt::OtherFocusReason);
+    }
 }

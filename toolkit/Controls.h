@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window toolkit's controls, each a thin layer over the matching Qt widget that speaks the
 // toolkit's vocabulary: Caption, Enabled, Visible, Color, Position, OnClick, OnMouseDown ...
 #pragma once
@@ -97,19 +98,74 @@ public:
     void SetAccessibleText(const QString& text);
     // A tooltip that names the colour the shape shows, kept up to date with the brush.
     void SetColorTip(bool on);
+    // A shape the player can press: it takes the keyboard focus from the program (never from a
+    // click, and Tab passes it by), reads as a button to screen readers, and Space presses it.
+    void SetTakesInput(bool on);
+    bool TakesInput() const { return Input; }
+    // The keyboard's focus ring, drawn around the shape once the player uses the keyboard.
+    void SetRing(bool on);
+    bool Ring() const { return RingOn; }
+    // Whether the shape shows the symbol of its colour (see SetSymbolPainter).
+    void SetShowsSymbol(bool on);
     TMouseEvent OnMouseDown;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateNames();
     TShapeType Shape;
     bool ColorTip = false;
+    bool Input = false;
+    bool RingOn = false;
+    bool ShowsSymbol = false;
     TColor Brush = clWhite;
     QString AccessibleText;
 };
+
+// Draws a colour's symbol into box, or nothing; set once by the program, which knows its colours.
+// Shapes that show symbols call it while symbols are switched on.
+using SymbolPainter = void (*)(QPainter& painter, const QRectF& box, TColor color);
+void SetSymbolPainter(SymbolPainter painter);
+void SetSymbolsShown(bool on);
+bool SymbolsShown();
+
+// A press from the keyboard: goes where a mouse press at the control's centre would go, that is
+// to the control itself or, while it is disabled, to its nearest enabled parent.
+void KeyboardPress(QWidget* control);
+
+// The keyboard's way along a row of shapes: Left and Right move a focus ring over them, Space
+// presses the shape under it as a click would, and a window's other keys are bound with Bind. The
+// ring shows only once the player has used one of these keys, and the shape under it takes the
+// keyboard focus when it can, so screen readers follow it.
+class TFocusRing {
+public:
+    // The row the ring walks, as it is now (the visible places of the active row, say).
+    std::function<std::vector<TShape*>()> Places;
+    // Binds Left, Right and Space in the window. Space on a focused button presses the button.
+    void Install(QWidget* window);
+    // Binds a further key of the window; using it counts as using the keyboard.
+    void Bind(QWidget* window, int key, std::function<void()> action);
+    void Move(int step);
+    void Press();
+    // Puts the ring where it now belongs, after its row has changed.
+    void Refresh();
+    TShape* Current() const { return Shown; }
+
+private:
+    int Index = 0;
+    bool Used = false;
+    TShape* Shown = nullptr;
+};
+
+// Tells screen readers that a control's text has changed.
+void Announce(QObject* control);
+
+// Makes the screen readers' view of the controls: shapes read as buttons (those that take input)
+// or pictures, the status bar as a status bar. Called once after the application object exists.
+void InstallAccessibility();
 
 class TPanel : public QFrame {
     Q_OBJECT
@@ -191,6 +247,7 @@ public:
     TStaticText(QWidget* parent, const QString& name, const QString& caption);
     T_CONTROL_METHODS
     QString Caption() const { return text(); }
+    // A new caption is announced to screen readers (by the label itself).
     void SetCaption(const QString& caption) { setText(caption); }
     uint Color() const { return Colour; }
     void SetColor(uint color);
@@ -249,6 +306,9 @@ public:
     T_CONTROL_METHODS
     QString SimpleText() const { return text(); }
     void SetSimpleText(const QString& text) { setText(text); }
+    // A new message: shown, and announced to screen readers (SetSimpleText, as the blinking uses
+    // it, is not).
+    void SetMessage(const QString& text);
     uint Color() const { return Colour; }
     void SetColor(uint color);
 

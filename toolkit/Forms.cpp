@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Forms.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
 
@@ -140,6 +142,39 @@ void TForm::keyPressEvent(QKeyEvent* event)
         }
     }
     QWidget::keyPressEvent(event);
+}
+
+namespace {
+
+// Of a group of radio buttons Tab reaches the chosen one, whichever had the focus last.
+bool TakesTabFocus(const QWidget* w)
+{
+    const auto* radio = qobject_cast<const QRadioButton*>(w);
+    if (!radio || !radio->autoExclusive())
+        return w->focusPolicy() & Qt::TabFocus;
+    if (radio->isChecked())
+        return true;
+    for (const QRadioButton* other : radio->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (other->isChecked())
+            return false;
+    return radio->focusPolicy() & Qt::TabFocus;
+}
+
+} // namespace
+
+bool TForm::focusNextPrevChild(bool next)
+{
+    QWidget* start = focusWidget() ? focusWidget() : this;
+    QWidget* w = start;
+    for (;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (!w || w == start)
+            return false;
+        if (w->window() == this && w->isVisible() && w->isEnabled() && !qobject_cast<TShape*>(w) && TakesTabFocus(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows, menus, timers and the application object of the window toolkit.
 #pragma once
 
@@ -55,6 +56,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab passes the shapes by: they are reached with the arrow keys, a row at a time.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Layout();
@@ -82,6 +85,10 @@ public:
     void SetEnabled(bool on) { setEnabled(on); }
     bool Visible() const { return isVisible(); }
     void SetVisible(bool on) { setVisible(on); }
+    // An item that is ticked and unticked by a click (AutoCheck); OnClick runs after the change.
+    void SetAutoCheck(bool on) { setCheckable(on); }
+    bool Checked() const { return isChecked(); }
+    void SetChecked(bool on) { setChecked(on); }
     // Adds an entry below this item, which then opens a drop-down menu.
     void Add(TMenuItem* item);
     void Click();

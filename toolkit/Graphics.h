@@ -22,4 +22,7 @@ constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clBtnFace = 0x8000000F;
 
-constexpr bool IstSystemFarbe(TColor farbe) { return (farbe & 0x80000000u) != 0; }
+constexpr bool IstSystemFarbe(TColor farbe)
+{
+    return (farbe & 0x80000000u) != 0;
+}

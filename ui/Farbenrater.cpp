@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Farbenrater.h"
 
 #include "game/Spielzustand.h"
@@ -9,6 +10,7 @@
 #include "ui/Hilfe_memoform.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -117,6 +119,38 @@ TForm1::TForm1() : TForm(QStringLiteral("Form1"), QStringLiteral("Farbenrater 1.
     FarbMekerBox_BitBnt->SetEnabled(true);
     InfoText("Neues Spiel");
     SetCursor(SpielFeldPanel, crNo);
+    TastaturAnlegen();
+}
+
+void TForm1::TastaturAnlegen()
+{
+    Tastatur.Places = [this] {
+        std::vector<TShape*> plaetze;
+        const int32_t zeile = std::clamp(AktiveZeile, 1, 12);
+        auto& reihe = SpielerModus == ModusComputer ? StiftShapes : SteckerShapes;
+        for (int32_t p = 0; p < std::clamp(AnzahlFelder, 0, 8); ++p)
+            plaetze.push_back(reihe[zeile][p]);
+        return plaetze;
+    };
+    Tastatur.Install(this);
+    for (int32_t i = 0; i < 8; ++i)
+        Tastatur.Bind(this, Qt::Key_1 + i, [this, i] { FarbeWaehlen(i); });
+    const struct {
+        int taste;
+        TShape* stift;
+    } stifte[] = {{Qt::Key_S, StiftBlack_Shape}, {Qt::Key_W, StiftWhite_Shape}, {Qt::Key_G, StiftGray_Shape}};
+    for (const auto& s : stifte)
+        Tastatur.Bind(this, s.taste, [stift = s.stift] {
+            if (stift->isVisible())
+                KeyboardPress(stift);
+        });
+}
+
+void TForm1::FarbeWaehlen(int32_t index)
+{
+    // Only the colours in play: the keys do what a click on the square does.
+    if (index >= 0 && index < 8 && FarbwahlShapes[index]->isVisible())
+        KeyboardPress(FarbwahlShapes[index]);
 }
 
 void TForm1::MenueAnlegen()
@@ -133,6 +167,13 @@ void TForm1::MenueAnlegen()
     Menu1->Add(MenuClose);
     MenuHilfe->OnClick = std::bind_front(&TForm1::MenuHilfeClick, this);
     MenuClose->OnClick = std::bind_front(&TForm1::MenuCloseClick, this);
+    // A view of the board for players who tell some colours apart badly: off at every start.
+    MenuAnsicht = new TMenuItem(MainMenu, QStringLiteral("MenuAnsicht"), QStringLiteral("Ansicht"));
+    MenuFarbsymbole = new TMenuItem(MenuAnsicht, QStringLiteral("MenuFarbsymbole"), QStringLiteral("Farbsymbole"));
+    MenuFarbsymbole->SetAutoCheck(true);
+    MainMenu->Add(MenuAnsicht);
+    MenuAnsicht->Add(MenuFarbsymbole);
+    MenuFarbsymbole->OnClick = std::bind_front(&TForm1::MenuFarbsymboleClick, this);
     SetMenu(MainMenu);
 }
 
@@ -146,6 +187,7 @@ void TForm1::PickerAnlegen()
     ShowFarbwahl_Shape->SetBounds(6, 9, 30, 43);
     ShowFarbwahl_Shape->SetBrushColor(clRed);
     ShowFarbwahl_Shape->SetAccessibleText(QStringLiteral("Gewählte Farbe"));
+    ShowFarbwahl_Shape->SetShowsSymbol(true);
     SetCursor(ShowFarbwahl_Shape, crNo);
     SteckerFabwahl_GroupBox = new TGroupBox(SteckerFarbWahl_Panel, QStringLiteral("SteckerFabwahl_GroupBox"),
                                             QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
@@ -161,6 +203,8 @@ void TForm1::PickerAnlegen()
         quadrat->OnMouseDown = std::bind_front(&TForm1::Farbwahl_ShapesMouseDown, this);
         quadrat->SetAccessibleText(QStringLiteral("Farbwahl"));
         quadrat->SetColorTip(true);
+        quadrat->SetTakesInput(true);
+        quadrat->SetShowsSymbol(true);
         FarbwahlShapes[i] = quadrat;
     }
     // Later squares lie on top of earlier ones where they overlap, except black above white.
@@ -200,6 +244,7 @@ void TForm1::PickerAnlegen()
         (*s.ziel)->OnMouseDown = std::bind_front(&TForm1::StiftFarbwahl_MouseDown, this);
         (*s.ziel)->SetAccessibleText(QStringLiteral("Stiftwahl"));
         (*s.ziel)->SetColorTip(true);
+        (*s.ziel)->SetTakesInput(true);
     }
     StiftFarbWahl_Panel->Hide();
 
@@ -252,6 +297,8 @@ void TForm1::BrettAnlegen()
             loch->SetBrushColor(clGray);
             loch->OnMouseDown = std::bind_front(SteckerHandler[zeile], this);
             loch->SetAccessibleText(QStringLiteral("Zeile %1, Platz %2").arg(zeile).arg(p + 1));
+            loch->SetTakesInput(true);
+            loch->SetShowsSymbol(true);
             SteckerShapes[zeile][p] = loch;
 
             // Key pegs stand in four columns of two: column p/2, upper hole for even p.
@@ -260,6 +307,7 @@ void TForm1::BrettAnlegen()
             klein->SetBrushColor(clGray);
             klein->OnMouseDown = std::bind_front(StiftHandler[zeile], this);
             klein->SetAccessibleText(QStringLiteral("Zeile %1, Bewertungsstift %2").arg(zeile).arg(p + 1));
+            klein->SetTakesInput(true);
             StiftShapes[zeile][p] = klein;
         }
     }
@@ -357,7 +405,7 @@ void TForm1::MeldungAnzeigen(const char* text)
     }
     std::memcpy(MeldungsText, text, laenge);
     MeldungsText[laenge] = '\0';
-    StatusBar->SetSimpleText(QString::fromUtf8(MeldungsText));
+    StatusBar->SetMessage(QString::fromUtf8(MeldungsText));
     StatusBarTimer->SetInterval(1000);
     StatusBarTimer->SetEnabled(true);
 }
@@ -517,6 +565,11 @@ void TForm1::FarbMekerBox_BitBntClick(TObject*)
 void TForm1::MenuHilfeClick(TObject*)
 {
     Hilfe_Form->ShowModal();
+}
+
+void TForm1::MenuFarbsymboleClick(TObject*)
+{
+    SetSymbolsShown(MenuFarbsymbole->Checked());
 }
 
 void TForm1::MenuCloseClick(TObject*)

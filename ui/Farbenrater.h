@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board, the pickers, the information panel, the control group, the
 // progress bar, the blinking status bar and the menu. The turn flow lives here too
 // (Spielablauf.cpp), and so does what the solver shows: the window is its display port.
@@ -71,6 +72,13 @@ public:
     TMenuItem* MenuHilfe;
     TMenuItem* MenuAutor;
     TMenuItem* MenuClose;
+    TMenuItem* MenuAnsicht;
+    TMenuItem* MenuFarbsymbole;
+
+    // The keyboard: the focus ring walks the places of the active row (code holes, in mode
+    // "Computer" key holes); 1-8 choose a colour of the picker, S, W, G a key peg.
+    TFocusRing Tastatur;
+    void FarbeWaehlen(int32_t index);
 
     // Window operations
     void SetzeSteckerFarbe(int32_t zeile, int32_t feld, TColor farbe);
@@ -116,6 +124,7 @@ public:
     void FarbMekerBox_BitBntClick(TObject* Sender);
     void MenuHilfeClick(TObject* Sender);
     void MenuCloseClick(TObject* Sender);
+    void MenuFarbsymboleClick(TObject* Sender);
 
     // One code-peg and one key-peg handler per row; all of them place a peg in their own row.
     void SteckerSetzen(int32_t zeile, TObject* Sender);
@@ -152,6 +161,7 @@ private:
     void BrettAnlegen();
     void BedienfeldAnlegen();
     void MenueAnlegen();
+    void TastaturAnlegen();
 };
 
 extern TForm1* Form1;

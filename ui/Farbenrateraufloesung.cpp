@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Farbenrateraufloesung.h"
 
 #include "game/Spielzustand.h"
@@ -21,6 +22,7 @@ TForm2::TForm2() : TForm(QStringLiteral("Form2"), QStringLiteral("Auflösung"))
         kreis->SetBrushColor(FarbWerte[i]);
         SetCursor(kreis, crHandPoint);
         kreis->SetAccessibleText(QStringLiteral("Geheimcode Platz %1").arg(i + 1));
+        kreis->SetShowsSymbol(true);
         CZufallsCode_Shape[i] = kreis;
     }
     NeuesSpiel_BitBtn1 =

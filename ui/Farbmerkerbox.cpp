@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Farbmerkerbox.h"
 
 #include "game/Spielzustand.h"
@@ -27,9 +28,21 @@ TForm3::TForm3()
         SetCursor(kreis, crHandPoint);
         kreis->SetAccessibleText(QStringLiteral("Merker Platz %1").arg(i + 1));
         kreis->SetColorTip(true);
+        kreis->SetTakesInput(true);
+        kreis->SetShowsSymbol(true);
         kreis->OnMouseDown = std::bind_front(&TForm3::MerkerFarbCode_MouseDown, this);
         MerkerFarbCode_Shape[i] = kreis;
     }
+    Tastatur.Places = [this] {
+        std::vector<TShape*> plaetze;
+        for (TShape* kreis : MerkerFarbCode_Shape)
+            if (kreis->Visible())
+                plaetze.push_back(kreis);
+        return plaetze;
+    };
+    Tastatur.Install(this);
+    for (int32_t i = 0; i < 8; ++i)
+        Tastatur.Bind(this, Qt::Key_1 + i, [i] { Form1->FarbeWaehlen(i); });
     OnShow = std::bind_front(&TForm3::FormShow, this);
     OnHide = std::bind_front(&TForm3::FormHide, this);
 }

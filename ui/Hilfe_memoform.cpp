@@ -28,9 +28,13 @@ THilfe_Form::THilfe_Form() : TForm(QStringLiteral("Hilfe_Form"), QStringLiteral(
         QStringLiteral("sagt nichts darüber aus, "),
         QStringLiteral("auf welchen Ihrer Farbknöpfe er sich bezieht! "),
     });
-    HilfeClose_BitBtn = new TBitBtn(Client(), QStringLiteral("HilfeClose_BitBtn"), QStringLiteral("Schließen"), bkCancel);
+    HilfeClose_BitBtn =
+        new TBitBtn(Client(), QStringLiteral("HilfeClose_BitBtn"), QStringLiteral("Schließen"), bkCancel);
     HilfeClose_BitBtn->SetBounds(192, 296, 121, 25);
     HilfeClose_BitBtn->OnClick = std::bind_front(&THilfe_Form::HilfeClose_BitBtnClick, this);
 }
 
-void THilfe_Form::HilfeClose_BitBtnClick(TObject*) { Hide(); }
+void THilfe_Form::HilfeClose_BitBtnClick(TObject*)
+{
+    Hide();
+}

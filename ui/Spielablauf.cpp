@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flow of a game on the main thread: the new-game reset, the start of each mode, the check of
 // a human guess and the taking of a human answer. The worker continues the flow where a scan of
 // the candidates is needed, and reports back through the window's display port below.
@@ -59,6 +60,7 @@ void TForm1::ZeileWeiter(bool markieren)
     if (AktiveZeile < 12)
         ++AktiveZeile;
     BrettScrollen(AktiveZeile);
+    Tastatur.Refresh();
     if (markieren) {
         SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
         SetzeZeilenMarke(AktiveZeile, clRed);
@@ -70,6 +72,7 @@ void TForm1::StarteSpiel()
     AltenAuftragBeenden();
     LoescheSpielfeld();
     SetzeZeilenMarke(AktiveZeile, clRed);
+    Tastatur.Refresh();
     if (SpielerModus == ModusMensch) {
         AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
         Kandidaten->SetAll();
@@ -90,6 +93,7 @@ void TForm1::StarteDemo()
     AltenAuftragBeenden();
     LoescheSpielfeld();
     AktiveZeile = 1;
+    Tastatur.Refresh();
     Kandidaten->SetAll();
     MeldungAnzeigen("Bitte warten");
     AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
@@ -184,6 +188,7 @@ void TForm1::RatecodeZeigen(int32_t index)
         SetzeAktivenStift(p, clGray);
     }
     StiftZeilenFreigeben(true);
+    Tastatur.Refresh();
     InfoText(TextComputerRaet);
     FarbCodeGeprueft_BitBtn->SetEnabled(true);
 }
