@@ -99,6 +99,15 @@ int main(int argc, char** argv)
     if (nurHiDpi)
         return 0;
 
+    // The same board with the colour symbols on and the keyboard's focus ring on the fourth place
+    // of the active row.
+    Form1->MenuFarbsymbole->trigger();
+    QApplication::setActiveWindow(Form1);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(Form1, Qt::Key_Right);
+    Foto(QStringLiteral("symbole.png"));
+    Form1->MenuFarbsymbole->trigger();
+
     // Mode "Computer": the player's code is 3 3 0 5; two answers given, the third guess waits.
     Beginnen(ModusComputer, 6, 4, false);
     const int8_t mein[4] = {3, 3, 0, 5};
