@@ -63,7 +63,16 @@ void StifteSetzen(const std::vector<int>& stifte)
     }
 }
 
-QString Info() { return Form1->Info_StaticText->Caption(); }
-QString Status() { return Form1->StatusBar->SimpleText(); }
+QString Info()
+{
+    return Form1->Info_StaticText->Caption();
+}
+QString Status()
+{
+    return Form1->StatusBar->SimpleText();
+}
 
-bool SolverRuht() { return !WorkThread->Aktiv && !WorkThread->PhaseLaeuft(); }
+bool SolverRuht()
+{
+    return !WorkThread->Aktiv && !WorkThread->PhaseLaeuft();
+}

@@ -3,9 +3,6 @@
 // moves a player makes.
 #pragma once
 
-#include <QTest>
-#include <gtest/gtest.h>
-
 #include "app/Farbenrater_Prj.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
@@ -16,8 +13,12 @@
 #include "ui/Farbmerkerbox.h"
 #include "ui/Hilfe_memoform.h"
 
+#include <QTest>
+#include <gtest/gtest.h>
+
 // Waits for a condition by handling events, with a generous bound.
-#define WARTE_BIS(bedingung) ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(bedingung); }, 20000)) << #bedingung
+#define WARTE_BIS(bedingung)                                                                                           \
+    ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(bedingung); }, 20000)) << #bedingung
 
 // Starts the program as the entry point does, once per test process, and waits for the
 // settings dialog that the start timer opens.

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game state's start values and the random draw of a secret.
-#include <gtest/gtest.h>
-
-#include <set>
-
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
+
+#include <gtest/gtest.h>
+#include <set>
 
 TEST(Spielzustand, StartValuesAndColourTables)
 {
