@@ -1,13 +1,18 @@
-// A careless player: thousands of random actions on every window, with the program's state
-// checked after each one. Seeded and reproducible; FARBENRATER_AFFE_SCHRITTE sets the length
-// (the long form runs 50000), FARBENRATER_AFFE_SAAT the seed.
-#include <QElapsedTimer>
+// A careless player: thousands of actions on every window, mostly a game played badly, now and
+// then anything at all, while a job may be running. After each action everything the windows
+// show is compared with an independent model of the game (Orakel). Seeded;
+// FARBENRATER_AFFE_SCHRITTE sets the length (the long form runs 50000), FARBENRATER_AFFE_SAAT the
+// seed.
+#include "Orakel.h"
+#include "Testhilfe.h"
+
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
+#include <deque>
+#include <numeric>
 #include <random>
-
-#include "Testhilfe.h"
-#include "game/Main.h"
 
 namespace {
 
@@ -17,177 +22,650 @@ int Umgebung(const char* name, int vorgabe)
     return wert.isEmpty() ? vorgabe : wert.toInt();
 }
 
+bool An(const QObject* o)
+{
+    return o->property("Enabled").toBool();
+}
+bool Da(const QObject* o)
+{
+    return o->property("Visible").toBool();
+}
+uint32_t Farbe(const QObject* o, const char* name = "BrushColor")
+{
+    return o->property(name).toUInt();
+}
+std::string Text(const QObject* o, const char* name)
+{
+    return o->property(name).toString().toStdString();
+}
+
+// The windows and controls by their names, as the player sees them.
+struct Fenster {
+    QWidget *Haupt, *Loesung, *Merker, *Dialog, *Hilfe;
+    QWidget *Stecker[13][8], *Stift[13][8], *SteckerZeile[13], *StiftZeile[13], *Marke[13];
+    QWidget *Picker[8], *LoesungKreis[8], *MerkerKreis[8], *StiftWahl[3];
+    QWidget *Info, *Statuszeile, *Fortschritt, *Rollbox, *Spielfeld, *Gruppe, *Wahl, *StiftPanel, *StiftKreis;
+    QWidget *Spieler, *Frech, *FarbenText, *FelderText, *FarbenRegler, *FelderRegler;
+    bool Vollstaendig = true;
+
+    QWidget* Finde(QWidget* fenster, const QString& name)
+    {
+        auto* w = fenster->objectName() == name ? fenster : fenster->findChild<QWidget*>(name);
+        if (!w) {
+            ADD_FAILURE() << "no control named " << name.toStdString();
+            Vollstaendig = false;
+        }
+        return w;
+    }
+
+    Fenster()
+    {
+        Haupt = Finde(Form1, QStringLiteral("Form1"));
+        Loesung = Finde(Form2, QStringLiteral("Form2"));
+        Merker = Finde(Form3, QStringLiteral("Form3"));
+        Dialog = Finde(Einstellungen_Form, QStringLiteral("Einstellungen_Form"));
+        Hilfe = Finde(Hilfe_Form, QStringLiteral("Hilfe_Form"));
+        for (int z = 1; z <= 12; ++z) {
+            const QChar r = QLatin1Char("0123456789ABC"[z]);
+            SteckerZeile[z] = Finde(Haupt, QStringLiteral("SteckerZeile%1_Panel").arg(z));
+            StiftZeile[z] = Finde(Haupt, QStringLiteral("StiftZeile%1_Panel").arg(z));
+            Marke[z] = Finde(Haupt, QStringLiteral("AktiveZeile%1_Label").arg(z));
+            for (int p = 0; p < 8; ++p) {
+                Stecker[z][p] = Finde(Haupt, QStringLiteral("Stecker_Shape%1%2").arg(r).arg(p));
+                Stift[z][p] = Finde(Haupt, QStringLiteral("Stift_Shape%1%2").arg(r).arg(p));
+            }
+        }
+        const char* picker[8] = {"Red", "Yellow", "Green", "Blue", "Violett", "Tuerkis", "Black", "White"};
+        for (int i = 0; i < 8; ++i) {
+            Picker[i] = Finde(Haupt, QStringLiteral("%1Farbwahl_Shape").arg(QLatin1String(picker[i])));
+            LoesungKreis[i] = Finde(Loesung, QStringLiteral("CZufallsCode_Shape%1").arg(i));
+            MerkerKreis[i] = Finde(Merker, QStringLiteral("MerkerFarbCode_Shape%1").arg(i));
+        }
+        StiftWahl[0] = Finde(Haupt, QStringLiteral("StiftBlack_Shape"));
+        StiftWahl[1] = Finde(Haupt, QStringLiteral("StiftWhite_Shape"));
+        StiftWahl[2] = Finde(Haupt, QStringLiteral("StiftGray_Shape"));
+        Info = Finde(Haupt, QStringLiteral("Info_StaticText"));
+        Statuszeile = Finde(Haupt, QStringLiteral("StatusBar"));
+        Fortschritt = Finde(Haupt, QStringLiteral("ProgressBar1"));
+        Rollbox = Finde(Haupt, QStringLiteral("ScrollBox1"));
+        Spielfeld = Finde(Haupt, QStringLiteral("SpielFeldPanel"));
+        Gruppe = Finde(Haupt, QStringLiteral("SteckerFabwahl_GroupBox"));
+        Wahl = Finde(Haupt, QStringLiteral("ShowFarbwahl_Shape"));
+        StiftPanel = Finde(Haupt, QStringLiteral("StiftFarbWahl_Panel"));
+        StiftKreis = Finde(Haupt, QStringLiteral("StiftColor_Shape"));
+        Spieler = Finde(Dialog, QStringLiteral("Spieler_RadioGroup"));
+        Frech = Finde(Dialog, QStringLiteral("ComputerFrech_CheckBox"));
+        FarbenText = Finde(Dialog, QStringLiteral("AnzahlFarben_Label"));
+        FelderText = Finde(Dialog, QStringLiteral("AnzahlFelder_Label"));
+        FarbenRegler = Finde(Dialog, QStringLiteral("AnzahlFarben_TrackBar"));
+        FelderRegler = Finde(Dialog, QStringLiteral("AnzahlFelder_TrackBar"));
+    }
+
+    QWidget* Knopf(const std::string& name) const
+    {
+        for (QWidget* fenster : {Haupt, Loesung, Merker, Dialog, Hilfe})
+            if (auto* k = fenster->findChild<QPushButton*>(QString::fromStdString(name)))
+                return k;
+        return nullptr;
+    }
+
+    Spielbild Lesen() const
+    {
+        Spielbild b;
+        b.Info = Text(Info, "Caption");
+        b.Status = Text(Statuszeile, "SimpleText");
+        b.Meldung = MeldungsText;
+        b.Fortschritt = Fortschritt->property("Position").toInt();
+        b.Scroll = Rollbox->property("VertScrollBarPosition").toInt();
+        b.PruefenAn = An(Knopf("Pruefen_BitBtn"));
+        b.GeprueftAn = An(Knopf("FarbCodeGeprueft_BitBtn"));
+        b.ZeigeAn = An(Knopf("ZeigeFarbCode_BitBtn"));
+        b.NeuesAn = An(Knopf("NeuesSpiel_BitBtn"));
+        b.MerkerKnopfAn = An(Knopf("FarbMekerBox_BitBnt"));
+        for (int z = 1; z <= 12; ++z) {
+            b.SteckerZeileAn[z] = An(SteckerZeile[z]);
+            b.StiftZeileAn[z] = An(StiftZeile[z]);
+            b.Marke[z] = Farbe(Marke[z], "Color");
+            for (int p = 0; p < 8; ++p) {
+                b.Stecker[z][p] = Farbe(Stecker[z][p]);
+                b.Stift[z][p] = Farbe(Stift[z][p]);
+                b.SteckerDa[z][p] = Da(Stecker[z][p]);
+                b.StiftDa[z][p] = Da(Stift[z][p]);
+            }
+        }
+        for (int i = 0; i < 8; ++i) {
+            b.PickerDa[i] = Da(Picker[i]);
+            b.Loesung[i] = Farbe(LoesungKreis[i]);
+            b.LoesungPlatzDa[i] = Da(LoesungKreis[i]);
+            b.Merker[i] = Farbe(MerkerKreis[i]);
+            b.MerkerPlatzDa[i] = Da(MerkerKreis[i]);
+        }
+        b.GruppeAn = An(Gruppe);
+        b.GruppeTitel = Text(Gruppe, "Caption");
+        b.WahlDa = Da(Wahl);
+        b.Wahl = Farbe(Wahl);
+        b.StiftPanelDa = Da(StiftPanel);
+        b.StiftWahl = Farbe(StiftKreis);
+        b.LoesungDa = Da(Loesung);
+        b.MerkerDa = Da(Merker);
+        b.DialogDa = Da(Dialog);
+        b.Spieler = Spieler->property("ItemIndex").toInt();
+        b.FrechDa = Da(Frech);
+        b.FrechAn = Frech->property("Checked").toBool();
+        b.FarbenText = Text(FarbenText, "Caption");
+        b.FelderText = Text(FelderText, "Caption");
+        b.FarbenRegler = FarbenRegler->property("Position").toInt();
+        b.FelderRegler = FelderRegler->property("Position").toInt();
+        b.F = AnzahlFarben;
+        b.n = AnzahlFelder;
+        b.Modus = SpielerModus;
+        b.Zeile = AktiveZeile;
+        b.Kombinationen = AnzahlKombinationen;
+        b.CodeIndex = CodeIndex;
+        b.Schwarz = Schwarz;
+        b.Weiss = Weiss;
+        std::copy(&SteckerFeld[0][0], &SteckerFeld[0][0] + 13 * 8, &b.SteckerFeld[0][0]);
+        std::copy(&StiftFeld[0][0], &StiftFeld[0][0] + 13 * 8, &b.StiftFeld[0][0]);
+        std::copy(FarbCode, FarbCode + 8, b.FarbCode);
+        b.SteckerFarbe = SteckerFarbe;
+        b.SteckerFarbIndex = SteckerFarbIndex;
+        b.StiftFarbe = StiftFarbe;
+        b.StiftFarbIndex = StiftFarbIndex;
+        b.SolverRuht = SolverRuht();
+        return b;
+    }
+};
+
+const Qt::MouseButton Maustasten[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+
+struct Aktion {
+    std::string Name;
+    std::function<void()> Tun;
+};
+
 class Affe {
 public:
-    explicit Affe(unsigned saat) : Zufall(saat) {}
+    Affe(unsigned saat, Fenster& f) : Zufall(saat), W(f) {}
+
+    Orakel O;
 
     int Zahl(int bis) { return std::uniform_int_distribution<int>(0, bis - 1)(Zufall); }
+    bool Wurf(int von) { return Zahl(von) == 0; } // one time in `von`
 
-    void Klicken(TBitBtn* knopf)
+    // Looks at the windows: takes over what the program decided meanwhile and compares the rest.
+    bool Schauen(int schritt)
     {
-        if (knopf->isVisible() && knopf->isEnabled())
-            QTest::mouseClick(knopf, Qt::LeftButton);
+        const Spielbild ist = W.Lesen();
+        std::vector<std::string> fehler;
+        O.Einholen(ist, fehler);
+        if (fehler.empty())
+            O.Vergleichen(ist, fehler);
+        if (fehler.empty() && O.KandidatenBekannt() && ist.SolverRuht)
+            KandidatenPruefen(fehler);
+        if (fehler.empty())
+            return true;
+        std::string text;
+        for (const std::string& a : Protokoll)
+            text += "  " + a + "\n";
+        text += "shows:\n";
+        for (size_t i = 0; i < fehler.size() && i < 40; ++i)
+            text += "  " + fehler[i] + "\n";
+        ADD_FAILURE() << "step " << schritt << ", seed " << Saat << ", after\n" << text;
+        return false;
     }
 
-    void Drueck(QWidget* ziel)
-    {
-        if (!ziel->isVisible())
-            return;
-        static const Qt::MouseButton knoepfe[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-        QTest::mousePress(ziel, knoepfe[Zahl(3)], Qt::NoModifier, ziel->rect().center());
-    }
-
-    // One random action of a player who presses whatever is there.
     void Schritt()
     {
-        switch (Zahl(16)) {
-        case 0:
-        case 1:
-        case 2: {  // a code peg, maybe outside the active row
-            const int zeile = Zahl(4) == 0 ? 1 + Zahl(12) : std::clamp(AktiveZeile, 1, 12);
-            PegDruecken(Form1->SteckerShapes[zeile][Zahl(8)], zeile, SteckerFeld);
-            break;
-        }
-        case 3:
-        case 4: {
-            const int zeile = Zahl(4) == 0 ? 1 + Zahl(12) : std::clamp(AktiveZeile, 1, 12);
-            PegDruecken(Form1->StiftShapes[zeile][Zahl(8)], zeile, StiftFeld);
-            break;
-        }
-        case 5:
-            Drueck(Form1->FarbwahlShapes[Zahl(8)]);
-            break;
-        case 6: {
-            TShape* stifte[] = {Form1->StiftWhite_Shape, Form1->StiftBlack_Shape, Form1->StiftGray_Shape};
-            Drueck(stifte[Zahl(3)]);
-            break;
-        }
-        case 7:
-            Klicken(Zahl(2) ? Form1->Pruefen_BitBtn : Form1->FarbCodeGeprueft_BitBtn);
-            break;
-        case 8:
-            if (Zahl(6) == 0) {  // a new game, also in the middle of a solver job
-                Klicken(Zahl(2) ? Form1->NeuesSpiel_BitBtn : Form2->NeuesSpiel_BitBtn1);
-                DemoLaeuft = false;
-            } else {
-                Klicken(Form1->ZeigeFarbCode_BitBtn);
+        // An evasive player in mode "Computer" is careless less often, so that games run long.
+        const bool ernst =
+            Ausweichend && (O.Stand() == Orakel::Phase::ComputerWartet || O.Stand() == Orakel::Phase::ComputerRechnet);
+        if (Vorhaben.empty() || Wurf(ernst ? 20 : 4)) {
+            if (Vorhaben.empty() && !Wurf(ernst ? 20 : 3))
+                Planen();
+            if (Vorhaben.empty() || Wurf(ernst ? 10 : 2)) {
+                Ausfuehren(Zufaellig());
+                return;
             }
-            break;
-        case 9:
-            if (Zahl(2))
-                Klicken(Form1->FarbMekerBox_BitBnt);
-            else
-                Klicken(Form3->FarbcodeMerkerBoxColse_BitBtn);
-            break;
-        case 10:
-            Drueck(Form3->MerkerFarbCode_Shape[Zahl(8)]);
-            break;
-        case 11:
-        case 12:
-            Einstellen();
-            break;
-        case 13:
-            if (Zahl(10) == 0) {
-                QTimer::singleShot(Zahl(30), [] { QTest::keyClick(Hilfe_Form, Qt::Key_Escape); });
-                Form1->MenuHilfe->Click();
-            }
-            break;
-        case 14:
-            Drueck(Form1->SpielFeldPanel);
-            break;
+        }
+        Aktion a = std::move(Vorhaben.front());
+        Vorhaben.pop_front();
+        Ausfuehren(a);
+    }
+
+    unsigned Saat = 0;
+
+private:
+    void Ausfuehren(const Aktion& a)
+    {
+        Protokoll.push_back(a.Name);
+        if (Protokoll.size() > 30)
+            Protokoll.pop_front();
+        a.Tun();
+    }
+
+    // Sample codes, and every code answered so far, must be in the candidate set exactly when
+    // they fit every answer.
+    void KandidatenPruefen(std::vector<std::string>& fehler)
+    {
+        std::vector<int32_t> indizes = O.Beantwortet();
+        for (int k = 0; k < 24; ++k)
+            indizes.push_back(std::uniform_int_distribution<int32_t>(0, O.Anzahl() - 1)(Zufall));
+        for (const int32_t i : indizes) {
+            if (Kandidaten->TestBit(i) != O.Kandidat(i))
+                fehler.push_back("candidate " + std::to_string(i) + (O.Kandidat(i) ? " missing" : " left over"));
+        }
+    }
+
+    // --- what the player does, told to the model first ---
+
+    void Druecken(QWidget* w, Qt::MouseButton taste)
+    {
+        QTest::mousePress(w, taste, Qt::NoModifier, w->rect().center());
+        QTest::mouseRelease(w, taste, Qt::NoModifier, w->rect().center());
+    }
+
+    Aktion Loch(bool stift, int zeile, int platz)
+    {
+        const Qt::MouseButton taste = Maustasten[Zahl(3)];
+        return {std::string(stift ? "key" : "code") + " hole " + std::to_string(zeile) + "/" + std::to_string(platz),
+                [this, stift, zeile, platz, taste] {
+                    const int z = zeile > 0 ? zeile : O.Soll().Zeile;
+                    if (!(stift ? O.Soll().StiftDa : O.Soll().SteckerDa)[z][platz])
+                        return;
+                    stift ? O.StiftLoch(z, platz) : O.SteckerLoch(z, platz);
+                    Druecken((stift ? W.Stift : W.Stecker)[z][platz], taste);
+                }};
+    }
+
+    Aktion Farbwahl(int farbe)
+    {
+        return {"colour " + std::to_string(farbe), [this, farbe] {
+                    if (!O.Soll().PickerDa[farbe])
+                        return;
+                    O.Farbwahl(farbe);
+                    Druecken(W.Picker[farbe], Maustasten[Zahl(3)]);
+                }};
+    }
+
+    Aktion Stiftwahl(int8_t wert)
+    {
+        return {"key peg " + std::to_string(wert), [this, wert] {
+                    if (!O.Soll().StiftPanelDa)
+                        return;
+                    O.Stiftwahl(wert);
+                    Druecken(W.StiftWahl[wert - 6], Maustasten[Zahl(3)]);
+                }};
+    }
+
+    Aktion Klick(const std::string& knopf)
+    {
+        return {"click " + knopf, [this, knopf] {
+                    QWidget* k = W.Knopf(knopf);
+                    if (!k->window()->isVisible())
+                        return;
+                    O.Klick(knopf);
+                    QTest::mouseClick(k, Qt::LeftButton);
+                }};
+    }
+
+    // A key goes to the window's focus widget: Enter, Escape, or Tab, which only moves the focus.
+    enum Tasten { TasteEnter, TasteEscape, TasteTab };
+    Aktion Taste(QWidget* fenster, Tasten taste)
+    {
+        static const char* const namen[] = {"Enter", "Escape", "Tab"};
+        const std::string name = fenster->objectName().toStdString();
+        return {std::string(namen[taste]) + " in " + name, [this, fenster, name, taste] {
+                    if (!fenster->isVisible())
+                        return;
+                    QWidget* fokus = fenster->focusWidget();
+                    const auto* knopf = qobject_cast<QPushButton*>(fokus);
+                    const std::string fokusKnopf = knopf ? knopf->objectName().toStdString() : std::string();
+                    if (taste == TasteEnter && fokusKnopf == "BitBtn3")
+                        return; // the careless player never closes the program
+                    if (taste == TasteEnter)
+                        O.Enter(name, fokusKnopf);
+                    else if (taste == TasteEscape)
+                        O.Escape(name);
+                    static const Qt::Key tasten[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab};
+                    QTest::keyClick(fokus ? fokus : fenster, tasten[taste]);
+                }};
+    }
+
+    enum Einstellung { Spieler, Farben, Felder, Frech, Schliessen };
+    Aktion Dialog(Einstellung was, int wert = 0)
+    {
+        static const char* const namen[] = {"Spieler", "colours", "fields", "Computer Frech", "close box"};
+        return {std::string("settings: ") + namen[was] + " " + std::to_string(wert), [this, was, wert] {
+                    if (!O.Soll().DialogDa)
+                        return;
+                    switch (was) {
+                    case Spieler: {
+                        O.Spieler(wert);
+                        auto* knopf = W.Spieler->findChildren<QRadioButton*>().at(wert);
+                        QTest::mouseClick(knopf, Qt::LeftButton, Qt::NoModifier, QPoint(8, knopf->height() / 2));
+                        break;
+                    }
+                    case Farben:
+                        O.Farben(wert);
+                        W.FarbenRegler->setProperty("Position", wert);
+                        break;
+                    case Felder:
+                        O.Felder(wert);
+                        W.FelderRegler->setProperty("Position", wert);
+                        break;
+                    case Frech:
+                        if (O.Soll().FrechDa) {
+                            O.Frech();
+                            QTest::mouseClick(W.Frech, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
+                        }
+                        break;
+                    case Schliessen:
+                        O.DialogSchliessen();
+                        W.Dialog->close();
+                        break;
+                    }
+                }};
+    }
+
+    Aktion Warten(int ms)
+    {
+        return {"wait " + std::to_string(ms), [ms] { QTest::qWait(ms); }};
+    }
+
+    // The help window is modal: it is closed from a timer, by Escape or its button.
+    Aktion Hilfe()
+    {
+        return {"help", [this] {
+                    const bool escape = Wurf(2);
+                    QTimer::singleShot(Zahl(30), W.Hilfe, [this, escape] {
+                        if (escape)
+                            QTest::keyClick(W.Hilfe, Qt::Key_Escape);
+                        else
+                            QTest::mouseClick(W.Knopf("HilfeClose_BitBtn"), Qt::LeftButton);
+                    });
+                    bool haengt = false;
+                    QTimer wache;
+                    wache.setSingleShot(true);
+                    QObject::connect(&wache, &QTimer::timeout, [this, &haengt] {
+                        haengt = true;
+                        W.Hilfe->hide();
+                    });
+                    wache.start(5000);
+                    Form1->MenuHilfe->trigger();
+                    EXPECT_FALSE(haengt) << (escape ? "Escape" : "its button") << " did not close the help window";
+                }};
+    }
+
+    // Presses on things that take no input.
+    Aktion Nichts()
+    {
+        return {"press on nothing", [this] {
+                    QWidget* ziele[] = {W.Wahl, W.StiftKreis, W.LoesungKreis[Zahl(8)]};
+                    QWidget* ziel = ziele[Zahl(3)];
+                    if (ziel->isVisible())
+                        Druecken(ziel, Maustasten[Zahl(3)]);
+                }};
+    }
+
+    // A new game begun and confirmed at once, while the last game's job may still be running.
+    Aktion NeuUndOK()
+    {
+        return {"new game and OK at once", [this] {
+                    Klick("NeuesSpiel_BitBtn").Tun();
+                    Klick("EinstellungOK_BitBtn").Tun();
+                }};
+    }
+
+    // --- plans: a game played, badly ---
+
+    void Planen()
+    {
+        const Spielbild& s = O.Soll();
+        if (s.DialogDa)
+            return Einstellen();
+        switch (O.Stand()) {
+        case Orakel::Phase::MenschRaten:
+            if (Wurf(25))
+                return Vorhaben.push_back(NeuUndOK());
+            return Raten();
+        case Orakel::Phase::ComputerWartet:
+            return Antworten();
+        case Orakel::Phase::ComputerRechnet:
+            Vorhaben.push_back(Wurf(6) ? NeuUndOK() : Warten(Zahl(20)));
+            return;
+        case Orakel::Phase::DemoLaeuft:
+            Vorhaben.push_back(Wurf(12) ? Klick("NeuesSpiel_BitBtn") : Wurf(6) ? NeuUndOK() : Warten(Zahl(40)));
+            return;
         default:
-            QTest::qWait(Zahl(25));
-            break;
+            if (s.LoesungDa && Wurf(2))
+                Vorhaben.push_back(Klick("NeuesSpiel_BitBtn1"));
+            else
+                Vorhaben.push_back(Klick("NeuesSpiel_BitBtn"));
+            return;
         }
     }
 
     void Einstellen()
     {
-        auto* dialog = Einstellungen_Form;
-        if (!dialog->Visible())
-            return;
-        switch (Zahl(5)) {
-        case 0: {
-            QRadioButton* knopf = dialog->Spieler_RadioGroup->Button(Zahl(3));
-            QTest::mouseClick(knopf, Qt::LeftButton, Qt::NoModifier, QPoint(8, knopf->height() / 2));
-            break;
-        }
-        case 1:
-            dialog->AnzahlFarben_TrackBar->SetPosition(2 + Zahl(7));
-            break;
-        case 2:
-            dialog->AnzahlFelder_TrackBar->SetPosition(2 + Zahl(7));
-            break;
-        case 3:
-            if (dialog->ComputerFrech_CheckBox->isVisible())
-                QTest::mouseClick(dialog->ComputerFrech_CheckBox, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
-            break;
-        default:
-            DemoLaeuft = SpielerModus == ModusDemo;
-            if (Zahl(2))
-                QTest::mouseClick(dialog->EinstellungOK_BitBtn, Qt::LeftButton);
+        const int modus = Zahl(10) < 4 ? 0 : Zahl(6) < 4 ? 1 : 2;
+        Vorhaben.push_back(Dialog(Spieler, modus));
+        // The computer on a large board: long games, up to row 12 and beyond.
+        const bool gross = modus == 1 && !Wurf(3);
+        if (gross || Wurf(2))
+            Vorhaben.push_back(Dialog(Farben, gross ? 8 : 2 + Zahl(7)));
+        if (gross || Wurf(2))
+            Vorhaben.push_back(Dialog(Felder, gross ? 8 : 2 + Zahl(7)));
+        if (modus == 0 && Wurf(2))
+            Vorhaben.push_back(Dialog(Frech));
+        if (Wurf(12))
+            Vorhaben.push_back(Dialog(Schliessen));
+        else if (Wurf(4))
+            Vorhaben.push_back(Taste(W.Dialog, TasteEnter));
+        else
+            Vorhaben.push_back(Klick("EinstellungOK_BitBtn"));
+        MeinCode.clear();
+    }
+
+    void Raten()
+    {
+        const Spielbild& s = O.Soll();
+        std::vector<int8_t> code = O.Geheimcode();
+        if (!Wurf(12)) {
+            if (!LetzterRat.empty() && LetzterRat.size() == code.size() && Wurf(5))
+                code = LetzterRat; // once more the same guess
             else
-                QTest::keyClick(dialog, Qt::Key_Return);
-            break;
+                for (auto& c : code)
+                    c = static_cast<int8_t>(Zahl(s.F));
         }
+        LetzterRat = code;
+        std::vector<int> plaetze(code.size());
+        std::iota(plaetze.begin(), plaetze.end(), 0);
+        std::shuffle(plaetze.begin(), plaetze.end(), Zufall);
+        if (Wurf(10))
+            plaetze.pop_back(); // an incomplete row
+        int gewaehlt = -1;
+        for (int p : plaetze) {
+            if (code[p] != gewaehlt || Wurf(4))
+                Vorhaben.push_back(Farbwahl(code[p]));
+            gewaehlt = code[p];
+            Vorhaben.push_back(Loch(false, 0, p));
+        }
+        Vorhaben.push_back(Wurf(3) ? Taste(W.Haupt, TasteEnter) : Klick("Pruefen_BitBtn"));
     }
 
-    // A press on a hole outside the active row must leave that row as it was.
-    void PegDruecken(TShape* loch, int zeile, int8_t (&feld)[13][8])
+    void Antworten()
     {
-        int8_t vorher[8];
-        std::copy(feld[zeile], feld[zeile] + 8, vorher);
-        const bool aktiv = zeile == AktiveZeile;
-        Drueck(loch);
-        if (!aktiv) {
-            EXPECT_TRUE(std::equal(vorher, vorher + 8, feld[zeile])) << "row " << zeile << " took a peg";
+        const Spielbild& s = O.Soll();
+        if (MeinCode.size() != static_cast<size_t>(s.n)) {
+            MeinCode.resize(s.n);
+            for (auto& c : MeinCode)
+                c = static_cast<int8_t>(Zahl(s.F));
+            Ausweichend = s.F * s.n >= 64 || Wurf(2);
         }
+        // An evasive player keeps changing the code in mind, always to one that fits every
+        // answer so far, and to one whose answer leaves the most such codes: long games.
+        if (Ausweichend) {
+            std::vector<std::vector<int8_t>> codes;
+            const bool gross = s.F * s.n >= 64;
+            for (int k = 0; k < (gross ? 20 : 4); ++k) {
+                uint8_t reihenfolge[8][8];
+                for (auto& zeile : reihenfolge) {
+                    std::iota(zeile, zeile + 8, 0);
+                    std::shuffle(zeile, zeile + 8, Zufall);
+                }
+                O.Ausweichen(s.FarbCode, reihenfolge, codes.size() + (gross ? 20 : 10), codes);
+            }
+            int anzahl[9][9] = {}, groesste = 0;
+            for (const auto& c : codes) {
+                int b, w;
+                Orakel::Bewerten(c.data(), s.FarbCode, s.n, b, w);
+                if (++anzahl[b][w] > groesste) {
+                    groesste = anzahl[b][w];
+                    MeinCode = c;
+                }
+            }
+        }
+        int schwarz, weiss;
+        Orakel::Bewerten(MeinCode.data(), s.FarbCode, s.n, schwarz, weiss);
+        if (Wurf(Ausweichend ? 20 : 5)) { // careless: any answer at all
+            schwarz = Zahl(s.n + 1);
+            weiss = Zahl(s.n - schwarz + 1);
+        }
+        std::vector<int> plaetze(s.n);
+        std::iota(plaetze.begin(), plaetze.end(), 0);
+        std::shuffle(plaetze.begin(), plaetze.end(), Zufall);
+        int8_t gewaehlt = 0;
+        for (int k = 0; k < s.n; ++k) {
+            const int8_t wert = k < schwarz ? 6 : k < schwarz + weiss ? 7 : 8;
+            if (wert == 8 && !Wurf(3))
+                continue;
+            if (wert != gewaehlt || Wurf(4))
+                Vorhaben.push_back(Stiftwahl(wert));
+            gewaehlt = wert;
+            Vorhaben.push_back(Loch(true, 0, plaetze[k]));
+        }
+        Vorhaben.push_back(Klick("FarbCodeGeprueft_BitBtn"));
     }
 
-    void Pruefen(int schritt)
+    // --- anything at all ---
+
+    Aktion Zufaellig()
     {
-        ASSERT_GE(AktiveZeile, 1) << schritt;
-        ASSERT_LE(AktiveZeile, 12) << schritt;
-        // The event loop still answers.
-        QElapsedTimer uhr;
-        uhr.start();
-        bool gelaufen = false;
-        QTimer::singleShot(0, [&] { gelaufen = true; });
-        ASSERT_TRUE(QTest::qWaitFor([&] { return gelaufen; }, 5000)) << schritt;
-        EXPECT_LT(uhr.elapsed(), 5000);
-        // A demo that ran to its end found its secret in its last row.
-        if (DemoLaeuft && SolverRuht() && Info().endsWith(QStringLiteral("Fertig!"))) {
-            DemoLaeuft = false;
-            int letzte = 1;
-            while (letzte < 12 && SteckerFeld[letzte + 1][0] >= 0)
-                ++letzte;
-            int32_t schwarz, weiss;
-            BewerteCode(FarbCode, SteckerFeld[letzte], AnzahlFelder, schwarz, weiss);
-            EXPECT_EQ(schwarz, AnzahlFelder) << "demo ended without the secret, step " << schritt;
+        static const char* const knoepfe[] = {
+            "Pruefen_BitBtn",      "FarbCodeGeprueft_BitBtn", "ZeigeFarbCode_BitBtn",          "NeuesSpiel_BitBtn",
+            "FarbMekerBox_BitBnt", "NeuesSpiel_BitBtn1",      "FarbcodeMerkerBoxColse_BitBtn", "EinstellungOK_BitBtn"};
+        const int zeile = Wurf(3) ? 0 : 1 + Zahl(12);
+        switch (Zahl(16)) {
+        case 0:
+        case 1:
+            return Loch(false, zeile, Zahl(8));
+        case 2:
+        case 3:
+            return Loch(true, zeile, Zahl(8));
+        case 4: {
+            const bool stift = Wurf(2);
+            const int z = 1 + Zahl(12);
+            const Qt::MouseButton taste = Maustasten[Zahl(3)];
+            return {"background of row " + std::to_string(z), [this, stift, z, taste] {
+                        QWidget* ziel = stift ? W.StiftZeile[z] : Wurf(2) ? W.SteckerZeile[z] : W.Marke[z];
+                        O.ZeilenGrund(z, stift);
+                        QTest::mousePress(ziel, taste, Qt::NoModifier, QPoint(2, 2));
+                        QTest::mouseRelease(ziel, taste, Qt::NoModifier, QPoint(2, 2));
+                    }};
+        }
+        case 5:
+            return {"board", [this] {
+                        O.Spielfeld();
+                        Druecken(W.Spielfeld, Maustasten[Zahl(3)]);
+                    }};
+        case 6:
+            return Farbwahl(Zahl(8));
+        case 7:
+            return Stiftwahl(static_cast<int8_t>(6 + Zahl(3)));
+        case 8:
+        case 9: {
+            const std::string knopf = knoepfe[Zahl(8)];
+            if (knopf == "NeuesSpiel_BitBtn" || knopf == "NeuesSpiel_BitBtn1")
+                return Wurf(4) ? Klick(knopf) : Warten(0);
+            return Klick(knopf);
+        }
+        case 10: {
+            const int platz = Zahl(8);
+            return {"marker circle " + std::to_string(platz), [this, platz] {
+                        if (!O.Soll().MerkerDa || !O.Soll().MerkerPlatzDa[platz])
+                            return;
+                        O.Merkerkreis(platz);
+                        Druecken(W.MerkerKreis[platz], Maustasten[Zahl(3)]);
+                    }};
+        }
+        case 11: {
+            const auto was = static_cast<Einstellung>(Zahl(4));
+            return Dialog(was, was == Spieler ? Zahl(3) : 2 + Zahl(7));
+        }
+        case 12: {
+            QWidget* fenster[] = {W.Haupt, W.Haupt, W.Loesung, W.Merker, W.Dialog};
+            QWidget* f = fenster[Zahl(5)];
+            if (Wurf(2))
+                return Taste(f, static_cast<Tasten>(Zahl(3)));
+            // Tab to some control, then Enter.
+            const int mal = 1 + Zahl(6);
+            return {"Tab " + std::to_string(mal) + " times", [this, f, mal] {
+                        for (int k = 0; k < mal && f->isVisible(); ++k)
+                            QTest::keyClick(f->focusWidget() ? f->focusWidget() : f, Qt::Key_Tab);
+                        Taste(f, TasteEnter).Tun();
+                    }};
+        }
+        case 13:
+            return Wurf(6) ? Hilfe() : Wurf(8) ? Dialog(Schliessen) : Warten(0);
+        case 14:
+            return Nichts();
+        default:
+            return Warten(Zahl(25));
         }
     }
 
-    bool DemoLaeuft = false;
-
-private:
     std::mt19937 Zufall;
+    Fenster& W;
+    std::deque<Aktion> Vorhaben;
+    std::deque<std::string> Protokoll;
+    std::vector<int8_t> LetzterRat;
+    std::vector<int8_t> MeinCode; // the code the player thinks of in mode "Computer"
+    bool Ausweichend = false;
 };
 
-}  // namespace
+} // namespace
 
-TEST(Affe, ThousandsOfCarelessActionsLeaveTheGameSane)
+TEST(Affe, EveryCarelessActionHasTheEffectTheRulesPredict)
 {
-    const int schritte = Umgebung("FARBENRATER_AFFE_SCHRITTE", 1500);
+    const int schritte = Umgebung("FARBENRATER_AFFE_SCHRITTE", 4000);
     const unsigned saat = static_cast<unsigned>(Umgebung("FARBENRATER_AFFE_SAAT", 20261207));
     ProgrammStarten();
-    Affe affe(saat);
+    if (!Einstellungen_Form->Visible())
+        Form1->NeuesSpiel_BitBtn->Click();
+    WARTE_BIS(SolverRuht());
+    Fenster fenster;
+    ASSERT_TRUE(fenster.Vollstaendig);
+    // Both sizes once moved, so that every window shows them, whatever ran before.
+    for (QWidget* regler : {fenster.FarbenRegler, fenster.FelderRegler}) {
+        const int wert = regler->property("Position").toInt();
+        regler->setProperty("Position", wert == 8 ? 7 : 8);
+        regler->setProperty("Position", wert);
+    }
+    Affe affe(saat, fenster);
+    affe.Saat = saat;
+    affe.O.Uebernehmen(fenster.Lesen());
     for (int i = 0; i < schritte; ++i) {
+        // The event loop still answers.
+        bool gelaufen = false;
+        QTimer::singleShot(0, [&] { gelaufen = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return gelaufen; }, 5000)) << "step " << i;
+        if (!affe.Schauen(i))
+            return;
         affe.Schritt();
-        affe.Pruefen(i);
-        if (HasFatalFailure())
+        if (!affe.Schauen(i) || HasFailure())
             return;
     }
-    // Whatever was going on, the program still ends its solver cleanly.
+    // Whatever was going on, the solver ends its job.
     WorkThread->AuftragStoppen();
     WorkThread->PhaseAbwarten();
     EXPECT_TRUE(SolverRuht());

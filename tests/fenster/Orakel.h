@@ -1,0 +1,148 @@
+// An independent model of the game as its windows show it: the rules, the board, the texts and
+// the state of every control, predicted action by action from the player's side. It shares no code
+// with the program. What the program decides by chance or on its worker (a secret, the computer's
+// next guess, the demo's moves) it reads from the windows, checks against the rules and only then
+// takes over.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+// What the windows show, and the game state the program keeps by name. Rows 1..12; row 0 of the
+// board arrays exists but has no controls.
+struct Spielbild {
+    // Main window
+    std::string Info;
+    std::string Status;  // the status bar at this moment: the message blinks
+    std::string Meldung; // the message being blinked
+    int Fortschritt = 0;
+    int Scroll = 0;
+    bool PruefenAn = false, GeprueftAn = false, ZeigeAn = false, NeuesAn = false, MerkerKnopfAn = false;
+    bool SteckerZeileAn[13] = {}, StiftZeileAn[13] = {};
+    uint32_t Marke[13] = {};                         // colour of each row's number
+    uint32_t Stecker[13][8] = {}, Stift[13][8] = {}; // brush colours of the holes
+    bool SteckerDa[13][8] = {}, StiftDa[13][8] = {}; // shown
+    bool PickerDa[8] = {};
+    bool GruppeAn = false;
+    std::string GruppeTitel;
+    bool WahlDa = false; // the chosen-colour circle
+    uint32_t Wahl = 0;
+    bool StiftPanelDa = false;
+    uint32_t StiftWahl = 0;
+    // Solution window and marker box
+    bool LoesungDa = false;
+    uint32_t Loesung[8] = {};
+    bool LoesungPlatzDa[8] = {};
+    bool MerkerDa = false;
+    uint32_t Merker[8] = {};
+    bool MerkerPlatzDa[8] = {};
+    // Settings dialog
+    bool DialogDa = false;
+    int Spieler = 0;
+    bool FrechDa = false, FrechAn = false;
+    std::string FarbenText, FelderText;
+    int FarbenRegler = 0, FelderRegler = 0;
+    // Game state
+    int32_t F = 0, n = 0, Modus = 0, Zeile = 0, Kombinationen = 0, CodeIndex = 0, Schwarz = 0, Weiss = 0;
+    int8_t SteckerFeld[13][8] = {}, StiftFeld[13][8] = {};
+    int8_t FarbCode[8] = {};
+    uint32_t SteckerFarbe = 0, StiftFarbe = 0;
+    int32_t SteckerFarbIndex = 0, StiftFarbIndex = 0;
+    bool SolverRuht = true; // no job requested or running
+};
+
+class Orakel {
+public:
+    enum class Phase {
+        Neu, // after a new-game reset, with or without the settings dialog
+        MenschRaten,
+        MenschGewonnen,
+        ComputerWartet,
+        ComputerRechnet,
+        ComputerGewonnen,
+        ComputerBetrogen,
+        DemoLaeuft,
+        DemoFertig
+    };
+
+    // Starts from what the program shows: the settings dialog open, no job running.
+    void Uebernehmen(const Spielbild& ist);
+
+    // The player's actions, told just before the program gets them. A press on a hole that no
+    // enabled row panel takes goes to the board panel, as the windows route it.
+    void SteckerLoch(int zeile, int platz);
+    void StiftLoch(int zeile, int platz);
+    void ZeilenGrund(int zeile, bool stift); // a row panel's background or its number
+    void Spielfeld();                        // the board panel itself
+    void Farbwahl(int farbe);
+    void Stiftwahl(int8_t wert); // 6 black, 7 white, 8 gray
+    void Merkerkreis(int platz);
+    void Klick(const std::string& knopf); // a left click on the button of that name
+    void Enter(const std::string& fenster, const std::string& fokusKnopf);
+    void Escape(const std::string& fenster);
+    void Spieler(int modus);
+    void Farben(int farben);
+    void Felder(int felder);
+    void Frech();
+    void DialogSchliessen(); // the settings dialog's close box
+
+    // Takes over what the program decided on its own since the last look, after checking it.
+    void Einholen(const Spielbild& ist, std::vector<std::string>& fehler);
+    // Everything that differs from the prediction.
+    void Vergleichen(const Spielbild& ist, std::vector<std::string>& fehler) const;
+
+    // Whether the candidate set is defined at this moment (a game of "Mensch" or "Computer" with no
+    // job pending), and whether a code index belongs to it.
+    bool KandidatenBekannt() const;
+    bool Kandidat(int32_t index) const;
+    int32_t Anzahl() const;
+    std::vector<int32_t> Beantwortet() const; // the indices of the codes answered in this game
+
+    const Spielbild& Soll() const { return S; }
+    Phase Stand() const { return P; }
+    bool KnopfAn(const std::string& knopf) const;
+    const std::vector<int8_t>& Geheimcode() const { return Geheim; }
+    // Up to `grenze` codes other than `rate` that fit every answer given so far, the colours of
+    // each place tried in the order given.
+    void Ausweichen(const int8_t* rate, const uint8_t (&reihenfolge)[8][8], size_t grenze,
+                    std::vector<std::vector<int8_t>>& codes) const;
+
+    // The program's scoring rule, counted from the secret's colour set.
+    static void Bewerten(const int8_t* geheim, const int8_t* rate, int n, int& schwarz, int& weiss);
+
+private:
+    struct Antwort {
+        int8_t Code[8];
+        int Schwarz, Weiss;
+        int Anzahl[8]; // guess places of each colour
+    };
+    Antwort Aufnehmen(const int8_t* rate, int schwarz, int weiss) const;
+
+    void Melden(const char* text);
+    void ZeilenSperren();
+    void BrettLeeren();
+    void ZeileWeiter();
+    void MerkerZeigen();
+    void MerkerVerbergen();
+    void DialogZeigen();
+    void Pruefen();
+    void Geprueft();
+    void NeuesSpiel();
+    void OK();
+    bool Passt(const int8_t* code) const;
+    bool KandidatVorhanden() const;
+    bool Suchen(int8_t* code, int platz, unsigned menge, const uint8_t (*reihenfolge)[8], const int* stand,
+                const std::function<bool(const int8_t*)>& gefunden) const;
+    int32_t Index(const int8_t* code) const;
+    void DemoEinholen(const Spielbild& ist, std::vector<std::string>& fehler);
+
+    Spielbild S;
+    Phase P = Phase::Neu;
+    std::vector<Antwort> Antworten; // the answers the candidate set is filtered by
+    std::vector<int8_t> Geheim;     // the secret of "Mensch" and "Demo"
+    bool CodeLesen = false;         // a code has just been drawn
+    bool FortschrittOffen = false;  // a job moves the progress bar
+    bool AlteDemoOffen = false;     // a stopped demo may still show its closing
+};
