@@ -6,6 +6,8 @@
 #include "Orakel.h"
 #include "Testhilfe.h"
 
+#include <QApplication>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -396,6 +398,64 @@ private:
                 }};
     }
 
+    // The keys of play work in the active window: 1..8 choose a colour, S, W, G a key peg, the
+    // arrows move the ring along the active row (in the marker box along its places), and Space
+    // sets a peg where the ring stands, or presses the button that has the focus.
+    Aktion Spieltaste(QWidget* fenster, Qt::Key taste)
+    {
+        const std::string name = QKeySequence(taste).toString().toStdString();
+        return {"key " + name + " in " + fenster->objectName().toStdString(), [this, fenster, taste] {
+                    if (!fenster->isVisible())
+                        return;
+                    QApplication::setActiveWindow(fenster);
+                    const Spielbild& s = O.Soll();
+                    const bool merker = fenster == W.Merker;
+                    if (taste >= Qt::Key_1 && taste <= Qt::Key_8) {
+                        if (s.PickerDa[taste - Qt::Key_1])
+                            O.Farbwahl(taste - Qt::Key_1);
+                    } else if (taste == Qt::Key_S || taste == Qt::Key_W || taste == Qt::Key_G) {
+                        if (!merker && s.StiftPanelDa)
+                            O.Stiftwahl(taste == Qt::Key_S ? 6 : taste == Qt::Key_W ? 7 : 8);
+                    } else if (taste == Qt::Key_Space) {
+                        const auto* knopf = qobject_cast<QPushButton*>(fenster->focusWidget());
+                        if (knopf && knopf->isEnabled()) {
+                            if (knopf->objectName() == QLatin1String("BitBtn3"))
+                                return; // the careless player never closes the program
+                            O.Klick(knopf->objectName().toStdString());
+                        } else if (merker) {
+                            O.Merkerkreis(std::min(Ring(W.MerkerKreis, 8), s.n - 1));
+                        } else {
+                            const int z = std::clamp(s.Zeile, 1, 12);
+                            const int p = std::min(
+                                std::max(Ring(&W.Stecker[1][0], 12 * 8), Ring(&W.Stift[1][0], 12 * 8)) % 8, s.n - 1);
+                            s.Modus == 1 ? O.StiftLoch(z, p) : O.SteckerLoch(z, p);
+                        }
+                    }
+                    QTest::keyClick(fenster->focusWidget() ? fenster->focusWidget() : fenster, taste);
+                }};
+    }
+
+    // Where the ring stands among the given shapes (0 when it stands on none of them).
+    static int Ring(QWidget* const* formen, int anzahl)
+    {
+        for (int i = 0; i < anzahl; ++i)
+            if (static_cast<const TShape*>(formen[i])->Ring())
+                return i;
+        return 0;
+    }
+
+    // A peg of the active row set by the keyboard: the ring walked to its place, then Space.
+    Aktion TastenLoch(int platz)
+    {
+        return {"keys to place " + std::to_string(platz), [this, platz] {
+                    const int n = O.Soll().n;
+                    const int jetzt = std::max(Ring(&W.Stecker[1][0], 12 * 8), Ring(&W.Stift[1][0], 12 * 8)) % 8;
+                    for (int k = (platz - std::min(jetzt, n - 1) + n) % n; k > 0; --k)
+                        Spieltaste(W.Haupt, Qt::Key_Right).Tun();
+                    Spieltaste(W.Haupt, Qt::Key_Space).Tun();
+                }};
+    }
+
     // Presses on things that take no input.
     Aktion Nichts()
     {
@@ -483,12 +543,14 @@ private:
         std::shuffle(plaetze.begin(), plaetze.end(), Zufall);
         if (Wurf(10))
             plaetze.pop_back(); // an incomplete row
+        const bool tasten = Wurf(3);
         int gewaehlt = -1;
         for (int p : plaetze) {
             if (code[p] != gewaehlt || Wurf(4))
-                Vorhaben.push_back(Farbwahl(code[p]));
+                Vorhaben.push_back(tasten ? Spieltaste(W.Haupt, static_cast<Qt::Key>(Qt::Key_1 + code[p]))
+                                          : Farbwahl(code[p]));
             gewaehlt = code[p];
-            Vorhaben.push_back(Loch(false, 0, p));
+            Vorhaben.push_back(tasten ? TastenLoch(p) : Loch(false, 0, p));
         }
         Vorhaben.push_back(Wurf(3) ? Taste(W.Haupt, TasteEnter) : Klick("Pruefen_BitBtn"));
     }
@@ -617,8 +679,13 @@ private:
         }
         case 13:
             return Wurf(6) ? Hilfe() : Wurf(8) ? Dialog(Schliessen) : Warten(0);
-        case 14:
-            return Nichts();
+        case 14: {
+            static const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2,    Qt::Key_3,     Qt::Key_4,     Qt::Key_5,
+                                             Qt::Key_6, Qt::Key_7,    Qt::Key_8,     Qt::Key_S,     Qt::Key_W,
+                                             Qt::Key_G, Qt::Key_Left, Qt::Key_Right, Qt::Key_Space, Qt::Key_Space};
+            const Qt::Key taste = tasten[Zahl(15)];
+            return Wurf(4) ? Spieltaste(W.Merker, taste) : Wurf(6) ? Nichts() : Spieltaste(W.Haupt, taste);
+        }
         default:
             return Warten(Zahl(25));
         }
