@@ -188,7 +188,7 @@ struct Aktion {
 
 class Affe {
 public:
-    Affe(unsigned saat, Fenster& f) : Zufall(saat), W(f) {}
+    Affe(unsigned saat, Fenster& f) : Zufall(saat), Stichprobe(saat), W(f) {}
 
     Orakel O;
 
@@ -255,7 +255,7 @@ private:
     {
         std::vector<int32_t> indizes = O.Beantwortet();
         for (int k = 0; k < 24; ++k)
-            indizes.push_back(std::uniform_int_distribution<int32_t>(0, O.Anzahl() - 1)(Zufall));
+            indizes.push_back(std::uniform_int_distribution<int32_t>(0, O.Anzahl() - 1)(Stichprobe));
         for (const int32_t i : indizes) {
             if (Kandidaten->TestBit(i) != O.Kandidat(i))
                 fehler.push_back("candidate " + std::to_string(i) + (O.Kandidat(i) ? " missing" : " left over"));
@@ -683,7 +683,12 @@ private:
                     }};
         }
         case 13:
-            return Wurf(6) ? Hilfe() : Wurf(8) ? Dialog(Schliessen) : Warten(0);
+            if (Wurf(6))
+                return Hilfe();
+            if (Wurf(8))
+                return Dialog(Schliessen);
+            // The colour symbols only change how the pegs are drawn.
+            return {"colour symbols", [] { Form1->findChild<QAction*>(QStringLiteral("MenuFarbsymbole"))->trigger(); }};
         case 14: {
             static const Qt::Key tasten[] = {Qt::Key_1, Qt::Key_2,    Qt::Key_3,     Qt::Key_4,     Qt::Key_5,
                                              Qt::Key_6, Qt::Key_7,    Qt::Key_8,     Qt::Key_S,     Qt::Key_W,
@@ -697,6 +702,7 @@ private:
     }
 
     std::mt19937 Zufall;
+    std::mt19937 Stichprobe; // apart, so that how often the set is looked at changes no action
     Fenster& W;
     std::deque<Aktion> Vorhaben;
     std::deque<std::string> Protokoll;
