@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A careless player: thousands of actions on every window, mostly a game played badly, now and
 // then anything at all, while a job may be running. After each action everything the windows
 // show is compared with an independent model of the game (Orakel). Seeded;

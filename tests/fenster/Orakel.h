@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An independent model of the game as its windows show it: the rules, the board, the texts and
 // the state of every control, predicted action by action from the player's side. It shares no code
 // with the program. What the program decides by chance or on its worker (a secret, the computer's

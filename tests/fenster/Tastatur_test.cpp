@@ -61,9 +61,13 @@ void EinstellenPerTastatur(int modus, int farben, int felder)
     ASSERT_EQ(SpielerModus, modus);
 }
 
-// A row by keys: for each place the colour's digit (or S, W, G), Space, then Right to the next.
-void ReiheSetzen(QWidget* fenster, const std::vector<int>& tasten)
+// A row by keys: the ring to the first place, then for each place the colour's digit (or S, W,
+// G), Space, and Right to the next.
+void ReiheSetzen(QWidget* fenster, TFocusRing& ring, const std::vector<int>& tasten)
 {
+    Taste(fenster, Qt::Key_Left);
+    for (int i = 0; i < 8 && ring.Current() != ring.Places().front(); ++i)
+        Taste(fenster, Qt::Key_Left);
     for (int taste : tasten) {
         Taste(fenster, taste);
         Taste(fenster, Qt::Key_Space);
@@ -82,9 +86,6 @@ TEST(Tastatur, AMenschGameByKeysAlone)
 {
     ProgrammStarten();
     EinstellenPerTastatur(ModusMensch, 6, 4);
-    // No ring before the player has used the keyboard.
-    for (int p = 0; p < 4; ++p)
-        EXPECT_FALSE(Form1->SteckerShapes[1][p]->Ring());
     const std::vector<int> geheim(FarbCode, FarbCode + 4);
     const std::vector<int> daneben = {(geheim[0] + 1) % 6, geheim[1], geheim[2], geheim[3]};
     for (const auto& rate : {daneben, geheim}) {
@@ -92,7 +93,7 @@ TEST(Tastatur, AMenschGameByKeysAlone)
         std::vector<int> tasten;
         for (int f : rate)
             tasten.push_back(Ziffer(f));
-        ReiheSetzen(Form1, tasten);
+        ReiheSetzen(Form1, Form1->Tastatur, tasten);
         for (int p = 0; p < 4; ++p)
             EXPECT_EQ(SteckerFeld[zeile][p], rate[static_cast<size_t>(p)]) << zeile << " " << p;
         Taste(Form1, Qt::Key_Return); // the focus is on the board: "Computer Prüfen "
@@ -117,7 +118,7 @@ TEST(Tastatur, AComputerGameByKeysAlone)
     ASSERT_TRUE(Form3->Visible());
     // The player notes the code in the marker box by keys too.
     const int8_t geheim[4] = {3, 3, 0, 5};
-    ReiheSetzen(Form3, {Ziffer(3), Ziffer(3), Ziffer(0), Ziffer(5)});
+    ReiheSetzen(Form3, Form3->Tastatur, {Ziffer(3), Ziffer(3), Ziffer(0), Ziffer(5)});
     for (int p = 0; p < 4; ++p)
         EXPECT_EQ(Form3->MerkerFarbCode_Shape[p]->BrushColor(), FarbTabelle[geheim[p]]) << p;
     Taste(Form3, Qt::Key_Escape);
@@ -130,7 +131,7 @@ TEST(Tastatur, AComputerGameByKeysAlone)
         std::vector<int> tasten;
         for (int p = 0; p < 4; ++p)
             tasten.push_back(p < schwarz ? Qt::Key_S : p < schwarz + weiss ? Qt::Key_W : Qt::Key_G);
-        ReiheSetzen(Form1, tasten);
+        ReiheSetzen(Form1, Form1->Tastatur, tasten);
         ASSERT_TRUE(TabBis(Form1, Form1->FarbCodeGeprueft_BitBtn));
         Taste(Form1, Qt::Key_Return);
         if (schwarz == 4) {
@@ -139,6 +140,23 @@ TEST(Tastatur, AComputerGameByKeysAlone)
         }
     }
     FAIL() << "the computer did not find the code";
+}
+
+// Checked in a fresh process: elsewhere in the suite the keyboard may have been used already.
+TEST(Tastatur, TheRingShowsOnlyOnceTheKeyboardIsUsed)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            SpielBeginnen(ModusMensch, 6, 4);
+            bool ohne = true;
+            for (int p = 0; p < 4; ++p)
+                ohne = ohne && !Form1->SteckerShapes[1][p]->Ring();
+            Taste(Form1, Qt::Key_Right);
+            const bool mit = Form1->SteckerShapes[1][1]->Ring() && Form1->focusWidget() == Form1->SteckerShapes[1][1];
+            std::exit(ohne && mit ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST(Tastatur, ADemoByKeysAndTabPassesTheShapesBy)
