@@ -232,15 +232,6 @@ void TShape::SetShowsSymbol(bool on)
     update();
 }
 
-void TShape::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Space && Input) {
-        KeyboardPress(this);
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 void TShape::UpdateNames()
 {
     if (!AccessibleText.isEmpty())
@@ -440,8 +431,10 @@ void TStatusBar::SetMessage(const QString& text)
     const QString name = text.isEmpty() ? QStringLiteral(" ") : text;
     if (accessibleName() != name)
         setAccessibleName(name);
-    else if (!text.isEmpty())
-        Announce(this);
+    else if (!text.isEmpty()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
     setText(text);
 }
 
@@ -602,12 +595,6 @@ void InstallAccessibility()
         installed = true;
         QAccessible::installFactory(ControlAccessible);
     }
-}
-
-void Announce(QObject* control)
-{
-    QAccessibleEvent event(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 // ---------------------------------------------------------------------------------------------

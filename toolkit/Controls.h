@@ -99,7 +99,8 @@ public:
     // A tooltip that names the colour the shape shows, kept up to date with the brush.
     void SetColorTip(bool on);
     // A shape the player can press: it takes the keyboard focus from the program (never from a
-    // click, and Tab passes it by), reads as a button to screen readers, and Space presses it.
+    // click, and Tab passes it by) and reads as a button to screen readers; the window's focus
+    // ring presses it with Space.
     void SetTakesInput(bool on);
     bool TakesInput() const { return Input; }
     // The keyboard's focus ring, drawn around the shape once the player uses the keyboard.
@@ -112,7 +113,6 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void UpdateNames();
@@ -159,9 +159,6 @@ private:
     bool Used = false;
     TShape* Shown = nullptr;
 };
-
-// Tells screen readers that a control's text has changed.
-void Announce(QObject* control);
 
 // Makes the screen readers' view of the controls: shapes read as buttons (those that take input)
 // or pictures, the status bar as a status bar. Called once after the application object exists.

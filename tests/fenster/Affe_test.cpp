@@ -279,7 +279,7 @@ private:
                     const int z = zeile > 0 ? zeile : O.Soll().Zeile;
                     if (!(stift ? O.Soll().StiftDa : O.Soll().SteckerDa)[z][platz])
                         return;
-                    stift ? O.StiftLoch(z, platz) : O.SteckerLoch(z, platz);
+                    O.Loch(stift, z, platz);
                     Druecken((stift ? W.Stift : W.Stecker)[z][platz], taste);
                 }};
     }
@@ -434,7 +434,7 @@ private:
                             const int z = std::clamp(s.Zeile, 1, 12);
                             const int p = std::min(
                                 std::max(Ring(&W.Stecker[1][0], 12 * 8), Ring(&W.Stift[1][0], 12 * 8)) % 8, s.n - 1);
-                            s.Modus == 1 ? O.StiftLoch(z, p) : O.SteckerLoch(z, p);
+                            O.Loch(s.Modus == 1, z, p);
                         }
                     }
                     QTest::keyClick(fenster->focusWidget() ? fenster->focusWidget() : fenster, taste);

@@ -322,26 +322,16 @@ void Orakel::Spielfeld()
     Melden(S.Zeile == 6 ? "" : Gesperrt);
 }
 
-void Orakel::SteckerLoch(int zeile, int platz)
+void Orakel::Loch(bool stift, int zeile, int platz)
 {
-    if (!S.SteckerZeileAn[zeile])
+    if (!(stift ? S.StiftZeileAn : S.SteckerZeileAn)[zeile])
         return Spielfeld();
     if (S.Zeile != zeile)
         return Melden(Gesperrt);
     Melden("");
-    S.Stecker[zeile][platz] = S.SteckerFarbe;
-    S.SteckerFeld[zeile][platz] = static_cast<int8_t>(S.SteckerFarbIndex);
-}
-
-void Orakel::StiftLoch(int zeile, int platz)
-{
-    if (!S.StiftZeileAn[zeile])
-        return Spielfeld();
-    if (S.Zeile != zeile)
-        return Melden(Gesperrt);
-    Melden("");
-    S.Stift[zeile][platz] = S.StiftFarbe;
-    S.StiftFeld[zeile][platz] = static_cast<int8_t>(S.StiftFarbIndex);
+    (stift ? S.Stift : S.Stecker)[zeile][platz] = stift ? S.StiftFarbe : S.SteckerFarbe;
+    (stift ? S.StiftFeld : S.SteckerFeld)[zeile][platz] =
+        static_cast<int8_t>(stift ? S.StiftFarbIndex : S.SteckerFarbIndex);
 }
 
 void Orakel::ZeilenGrund(int zeile, bool stift)

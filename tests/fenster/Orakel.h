@@ -73,10 +73,9 @@ public:
 
     // The player's actions, told just before the program gets them. A press on a hole that no
     // enabled row panel takes goes to the board panel, as the windows route it.
-    void SteckerLoch(int zeile, int platz);
-    void StiftLoch(int zeile, int platz);
-    void ZeilenGrund(int zeile, bool stift); // a row panel's background or its number
-    void Spielfeld();                        // the board panel itself
+    void Loch(bool stift, int zeile, int platz); // a code hole, or (stift) a key-peg hole
+    void ZeilenGrund(int zeile, bool stift);     // a row panel's background or its number
+    void Spielfeld();                            // the board panel itself
     void Farbwahl(int farbe);
     void Stiftwahl(int8_t wert); // 6 black, 7 white, 8 gray
     void Merkerkreis(int platz);

@@ -40,6 +40,15 @@ std::vector<TColor> Antwort(int schwarz, int weiss)
     return farben;
 }
 
+// The index of a code: the code read in base F, place 0 least significant.
+int32_t ZeileZuIndexVon(const std::vector<int>& code, int32_t F)
+{
+    int32_t index = 0;
+    for (size_t p = code.size(); p-- > 0;)
+        index = index * F + code[p];
+    return index;
+}
+
 void GeheimcodeSetzen(const std::vector<int>& code)
 {
     for (size_t p = 0; p < code.size(); ++p)
@@ -235,6 +244,10 @@ TEST(SpielComputer, PairedCountingOfFourRedsIsAContradiction)
 TEST(SpielComputer, KeyPegsCountWhereverTheyStandAndTheAnswerStands)
 {
     SpielBeginnen(ModusComputer, 8, 4);
+    // As if the computer had guessed 0 1 2 3: 2 black, 1 white fits codes such as 0 1 5 2, so the
+    // computer guesses on (a guess of one colour could not get this answer).
+    GeheimcodeSetzen({0, 1, 2, 3});
+    CodeIndex = ZeileZuIndexVon({0, 1, 2, 3}, 8);
     StifteSetzen({StiftSchwarz, StiftSchwarz, StiftGrau, StiftWeiss});
     QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
     EXPECT_EQ(Schwarz, 2);
