@@ -8,15 +8,20 @@
 #include "Testhilfe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <deque>
+#include <fstream>
 #include <iostream>
 #include <numeric>
+#include <optional>
 #include <random>
+#include <unistd.h>
 
 namespace {
 
@@ -189,7 +194,7 @@ struct Aktion {
 
 class Affe {
 public:
-    Affe(unsigned saat, Fenster& f) : Zufall(saat), Stichprobe(saat), W(f) {}
+    Affe(unsigned saat, Fenster& f) : Saat(saat), Zufall(saat), Stichprobe(saat), W(f) {}
 
     Orakel O;
 
@@ -238,8 +243,9 @@ public:
         Ausfuehren(a);
     }
 
-    unsigned Saat = 0;
-    std::string Stoerung; // a fault seen while acting
+    const unsigned Saat;
+    std::string Stoerung;                           // a fault seen while acting
+    int TastenRaten = 0, NeuUndOKs = 0, Hilfen = 0; // guesses set by keys, hurried restarts, help
 
 private:
     void Ausfuehren(const Aktion& a)
@@ -360,8 +366,8 @@ private:
                         O.Felder(wert);
                         W.FelderRegler->setProperty("Position", wert);
                         break;
-                    case Frech:
-                        if (O.Soll().FrechDa) {
+                    case Frech: // to be on (1) or off (0)
+                        if (O.Soll().FrechDa && O.Soll().FrechAn != (wert != 0)) {
                             O.Frech();
                             QTest::mouseClick(W.Frech, Qt::LeftButton, Qt::NoModifier, QPoint(6, 8));
                         }
@@ -383,6 +389,7 @@ private:
     Aktion Hilfe()
     {
         return {"help", [this] {
+                    ++Hilfen;
                     const bool escape = Wurf(2);
                     QTimer::singleShot(Zahl(30), W.Hilfe, [this, escape] {
                         if (escape)
@@ -454,6 +461,7 @@ private:
     Aktion TastenLoch(int platz)
     {
         return {"keys to place " + std::to_string(platz), [this, platz] {
+                    ++TastenRaten;
                     const int n = O.Soll().n;
                     const int jetzt = std::max(Ring(&W.Stecker[1][0], 12 * 8), Ring(&W.Stift[1][0], 12 * 8)) % 8;
                     for (int k = (platz - std::min(jetzt, n - 1) + n) % n; k > 0; --k)
@@ -477,6 +485,7 @@ private:
     Aktion NeuUndOK()
     {
         return {"new game and OK at once", [this] {
+                    ++NeuUndOKs;
                     Klick("NeuesSpiel_BitBtn").Tun();
                     Klick("EinstellungOK_BitBtn").Tun();
                 }};
@@ -491,13 +500,13 @@ private:
             return Einstellen();
         switch (O.Stand()) {
         case Orakel::Phase::MenschRaten:
-            if (Wurf(25))
+            if (!Gezielt && Wurf(25))
                 return Vorhaben.push_back(NeuUndOK());
             return Raten();
         case Orakel::Phase::ComputerWartet:
             return Antworten();
         case Orakel::Phase::ComputerRechnet:
-            Vorhaben.push_back(Wurf(6) ? NeuUndOK() : Warten(Zahl(20)));
+            Vorhaben.push_back(!Gezielt && Wurf(6) ? NeuUndOK() : Warten(Zahl(20)));
             return;
         case Orakel::Phase::DemoLaeuft:
             Vorhaben.push_back(Wurf(12) ? Klick("NeuesSpiel_BitBtn") : Wurf(6) ? NeuUndOK() : Warten(Zahl(40)));
@@ -511,19 +520,48 @@ private:
         }
     }
 
+    // A game the run has not had yet, which half the time the player sets out to play.
+    struct Ziel {
+        bool Fehlt;
+        int Modus, Farben, Felder;
+        bool Frech, Luegen;
+    };
+    std::optional<Ziel> Fehlendes()
+    {
+        const Orakel::Erreicht& b = O.Bilanz;
+        const Ziel ziele[] = {
+            {b.Spiele[1][8][8] == 0 || b.Tief[1] == 0 || b.Zeile12Wieder == 0, 1, 8, 8, false, false},
+            {b.Spiele[0][8][8] == 0 || b.Tief[0] == 0, 0, 8, 8, false, false},
+            {b.LaengsteFrech < 6, 0, 6, 4, true, false},
+            {b.Widersprueche == 0, 1, 3, 3, false, true},
+            {b.MenschGewonnen == 0, 0, 2, 2, false, false},
+            {b.ComputerGewonnen == 0, 1, 3, 3, false, false},
+            {b.DemoFertig == 0, 2, 4, 4, false, false},
+        };
+        std::vector<Ziel> fehlend;
+        std::copy_if(std::begin(ziele), std::end(ziele), std::back_inserter(fehlend),
+                     [](const Ziel& z) { return z.Fehlt; });
+        if (fehlend.empty())
+            return std::nullopt;
+        return fehlend[Zahl(static_cast<int>(fehlend.size()))];
+    }
+
     void Einstellen()
     {
-        const int modus = Zahl(10) < 4 ? 0 : Zahl(6) < 4 ? 1 : 2;
+        const std::optional<Ziel> ziel = Wurf(2) ? Fehlendes() : std::nullopt;
+        const int modus = ziel ? ziel->Modus : Zahl(3);
         Vorhaben.push_back(Dialog(Spieler, modus));
-        // The computer on a large board: long games, up to row 12 and beyond.
-        const bool gross = modus == 1 && !Wurf(3);
-        if (gross || Wurf(2))
-            Vorhaben.push_back(Dialog(Farben, gross ? 8 : 2 + Zahl(7)));
-        if (gross || Wurf(2))
-            Vorhaben.push_back(Dialog(Felder, gross ? 8 : 2 + Zahl(7)));
-        if (modus == 0 && Wurf(2))
-            Vorhaben.push_back(Dialog(Frech));
-        if (Wurf(12))
+        // Large boards, most of all for the computer: long games, up to row 12 and beyond.
+        const bool gross = modus == 1 ? !Wurf(3) : Wurf(5);
+        if (ziel || gross || Wurf(2))
+            Vorhaben.push_back(Dialog(Farben, ziel ? ziel->Farben : gross ? 8 : 2 + Zahl(7)));
+        if (ziel || gross || Wurf(2))
+            Vorhaben.push_back(Dialog(Felder, ziel ? ziel->Felder : gross ? 8 : 2 + Zahl(7)));
+        if (modus == 0)
+            Vorhaben.push_back(Dialog(Frech, ziel ? ziel->Frech : !Wurf(3)));
+        Gezielt = ziel.has_value();
+        Luegen = ziel && ziel->Luegen;
+        if (!ziel && Wurf(8))
             Vorhaben.push_back(Dialog(Schliessen));
         else if (Wurf(4))
             Vorhaben.push_back(Taste(W.Dialog, TasteEnter));
@@ -536,7 +574,9 @@ private:
     {
         const Spielbild& s = O.Soll();
         std::vector<int8_t> code = O.Geheimcode();
-        if (!Wurf(12)) {
+        // A game played for its length, or a cheeky one, is kept going before the secret is tried.
+        const bool lang = (Gezielt || (s.FrechAn && s.n <= 6)) && s.Zeile < 10;
+        if (lang || !Wurf(12)) {
             if (!LetzterRat.empty() && LetzterRat.size() == code.size() && Wurf(5))
                 code = LetzterRat; // once more the same guess
             else
@@ -568,7 +608,7 @@ private:
             MeinCode.resize(s.n);
             for (auto& c : MeinCode)
                 c = static_cast<int8_t>(Zahl(s.F));
-            Ausweichend = s.F * s.n >= 64 || Wurf(2);
+            Ausweichend = !Luegen && (s.F * s.n >= 64 || Wurf(2));
         }
         // An evasive player keeps changing the code in mind, always to one that fits every
         // answer so far, and to one whose answer leaves the most such codes: long games.
@@ -595,7 +635,7 @@ private:
         }
         int schwarz, weiss;
         Orakel::Bewerten(MeinCode.data(), s.FarbCode, s.n, schwarz, weiss);
-        if (Wurf(Ausweichend ? 20 : 5)) { // careless: any answer at all
+        if (Luegen || Wurf(Ausweichend ? 20 : 5)) { // careless, or a lie on purpose: any answer at all
             schwarz = Zahl(s.n + 1);
             weiss = Zahl(s.n - schwarz + 1);
         }
@@ -668,7 +708,7 @@ private:
         }
         case 11: {
             const auto was = static_cast<Einstellung>(Zahl(4));
-            return Dialog(was, was == Spieler ? Zahl(3) : 2 + Zahl(7));
+            return Dialog(was, was == Spieler ? Zahl(3) : was == Frech ? Zahl(2) : 2 + Zahl(7));
         }
         case 12: {
             QWidget* fenster[] = {W.Haupt, W.Haupt, W.Loesung, W.Merker, W.Dialog};
@@ -710,50 +750,160 @@ private:
     std::vector<int8_t> LetzterRat;
     std::vector<int8_t> MeinCode; // the code the player thinks of in mode "Computer"
     bool Ausweichend = false;
+    bool Gezielt = false; // the game is played for a kind the run has not had, and not left early
+    bool Luegen = false;  // every answer made up, to be caught
 };
 
-// The whole run; 0 when every action had the predicted effect, else the report is on stderr.
-int AffeSpielen()
+constexpr int CILaenge = 4000; // actions in a run of the test suite
+
+// What a run reached, printed on stdout. A run of the CI length must have reached every kind at
+// least once; what is missing is named on stderr.
+bool Bilanzieren(const Affe& affe, bool mussAllesErreichen)
 {
-    const int schritte = Umgebung("FARBENRATER_AFFE_SCHRITTE", 4000);
-    const unsigned saat = static_cast<unsigned>(Umgebung("FARBENRATER_AFFE_SAAT", 20261207));
-    ProgrammStarten();
+    const Orakel::Erreicht& b = affe.O.Bilanz;
+    struct Art {
+        std::string Name;
+        int Anzahl;
+        int Mindestens = 1; // in a run of the CI length
+    };
+    std::vector<Art> arten;
+    static const char* const modi[] = {"Mensch", "Computer", "Demo"};
+    for (int m = 0; m < 3; ++m) {
+        int alle = 0;
+        std::string groessen;
+        for (int f = 2; f <= 8; ++f) {
+            for (int n = 2; n <= 8; ++n) {
+                if (const int k = b.Spiele[m][f][n]) {
+                    alle += k;
+                    groessen += " " + std::to_string(f) + "x" + std::to_string(n) + ":" + std::to_string(k);
+                }
+            }
+        }
+        std::cout << "  " << modi[m] << " games by colours x places:" << groessen << "\n";
+        arten.push_back({std::string(modi[m]) + " games", alle});
+        // The demo plays well: deep or large demos are rare, and only counted.
+        arten.push_back({std::string(modi[m]) + " games on 8 x 8", b.Spiele[m][8][8], m < 2});
+        arten.push_back({std::string(modi[m]) + " games reaching row 9", b.Tief[m], m < 2});
+    }
+    arten.insert(arten.end(), {{"Mensch games won", b.MenschGewonnen},
+                               {"Computer games won", b.ComputerGewonnen},
+                               {"demos finished", b.DemoFertig},
+                               {"contradictions", b.Widersprueche},
+                               {"insults of Computer Frech", b.Frechheiten},
+                               {"answers in the longest cheeky game", b.LaengsteFrech, 6},
+                               {"guesses in row 12 used again", b.Zeile12Wieder},
+                               {"new games while a job ran", b.NeustartImJob},
+                               {"new game and OK in one turn", affe.NeuUndOKs},
+                               {"settings left by the close box", b.DialogZu},
+                               {"pegs set by keys", affe.TastenRaten},
+                               {"help windows", affe.Hilfen, 0}});
+    std::string fehlt;
+    for (const Art& a : arten) {
+        std::cout << "  " << a.Name << ": " << a.Anzahl << "\n";
+        if (a.Anzahl < a.Mindestens)
+            fehlt += "  " + a.Name + " (at least " + std::to_string(a.Mindestens) + ")\n";
+    }
+    std::cout.flush();
+    if (!mussAllesErreichen || fehlt.empty())
+        return true;
+    std::cerr << "seed " << affe.Saat << " did not reach:\n" << fehlt;
+    return false;
+}
+
+// Takes the program from its first settings dialog on; false when it did not start.
+bool Beginnen(Fenster& fenster, Affe& affe)
+{
     if (!Einstellungen_Form->Visible())
         Form1->NeuesSpiel_BitBtn->Click();
-    if (::testing::Test::HasFailure() || !QTest::qWaitFor([] { return SolverRuht(); }, 20000)) {
+    if (!fenster.Vollstaendig || !QTest::qWaitFor([] { return SolverRuht(); }, 20000)) {
         std::cerr << "the program did not start\n";
-        return 1;
+        return false;
     }
-    Fenster fenster;
-    if (!fenster.Vollstaendig)
-        return 1;
     // Both sizes once moved, so that every window shows them, whatever ran before.
     for (QWidget* regler : {fenster.FarbenRegler, fenster.FelderRegler}) {
         const int wert = regler->property("Position").toInt();
         regler->setProperty("Position", wert == 8 ? 7 : 8);
         regler->setProperty("Position", wert);
     }
-    Affe affe(saat, fenster);
-    affe.Saat = saat;
     affe.O.Uebernehmen(fenster.Lesen());
-    for (int i = 0; i < schritte; ++i) {
+    return true;
+}
+
+// Up to `schritte` careless actions, each compared with the rules, or fewer when `genug` says so;
+// false (the report on stderr) at the first that had another effect.
+bool Spielen(
+    Affe& affe, int schritte, const std::function<bool()>& genug = [] { return false; })
+{
+    for (int i = 0; i < schritte && !genug(); ++i) {
         // The event loop still answers.
         bool gelaufen = false;
         QTimer::singleShot(0, [&] { gelaufen = true; });
         if (!QTest::qWaitFor([&] { return gelaufen; }, 5000)) {
-            std::cerr << "step " << i << ", seed " << saat << ": the event loop does not answer\n";
-            return 1;
+            std::cerr << "step " << i << ", seed " << affe.Saat << ": the event loop does not answer\n";
+            return false;
         }
         if (!affe.Schauen(i))
-            return 1;
+            return false;
         affe.Schritt();
         if (!affe.Schauen(i))
-            return 1;
+            return false;
     }
+    return true;
+}
+
+// The whole run; 0 when every action had the predicted effect and a run of the CI length reached
+// every kind of game, else the report is on stderr.
+int AffeSpielen()
+{
+    const int schritte = Umgebung("FARBENRATER_AFFE_SCHRITTE", CILaenge);
+    const unsigned saat = static_cast<unsigned>(Umgebung("FARBENRATER_AFFE_SAAT", 20261207));
+    ProgrammStarten();
+    if (::testing::Test::HasFailure())
+        return 1;
+    Fenster fenster;
+    Affe affe(saat, fenster);
+    if (!Beginnen(fenster, affe) || !Spielen(affe, schritte))
+        return 1;
     // Whatever was going on, the solver ends its job.
     WorkThread->AuftragStoppen();
     WorkThread->PhaseAbwarten();
-    return SolverRuht() ? 0 : 1;
+    std::cout << "careless player, seed " << saat << ", " << schritte << " actions:\n";
+    const bool erreicht = Bilanzieren(affe, schritte >= CILaenge);
+    return SolverRuht() && erreicht ? 0 : 1;
+}
+
+// The ways out of the program: the main window's close box, its "Schließen" button, and
+// Menü → Schließen.
+const char* const Ausgaenge[] = {"close box", "Schliessen button", "Menue Schliessen"};
+
+// The program as its entry point runs it, played carelessly for a while, if `imJob` on until a job
+// runs, and then closed one way at a random moment; the moment is written to `zeitDatei`. Ends the
+// process.
+[[noreturn]] void AffeBeenden(unsigned saat, int ausgang, bool imJob, const std::string& zeitDatei)
+{
+    QTimer::singleShot(0, [saat, ausgang, imJob, zeitDatei] {
+        if (!QTest::qWaitFor([] { return Einstellungen_Form->Visible(); }, 20000))
+            std::_Exit(1);
+        Fenster fenster;
+        Affe affe(saat, fenster);
+        if (!Beginnen(fenster, affe) || !Spielen(affe, affe.Zahl(400)) ||
+            (imJob && !Spielen(affe, 4000, [] { return !SolverRuht(); })))
+            std::_Exit(1);
+        std::cout << "  seed " << saat << ": " << Ausgaenge[ausgang] << ", "
+                  << (SolverRuht() ? "no job running" : "a job running") << "\n";
+        QTimer::singleShot(affe.Zahl(imJob ? 3 : 40), [ausgang, zeitDatei] {
+            std::ofstream(zeitDatei) << std::chrono::steady_clock::now().time_since_epoch().count();
+            if (ausgang == 0)
+                Form1->close();
+            else if (ausgang == 1)
+                QTest::mouseClick(Form1->BitBtn3, Qt::LeftButton);
+            else
+                Form1->findChild<QAction*>(QStringLiteral("MenuClose"))->trigger();
+        });
+    });
+    const int ergebnis = Farbenrater_Prj();
+    std::fflush(nullptr);
+    std::exit(WorkThread->Finished() ? ergebnis : 3);
 }
 
 } // namespace
@@ -770,4 +920,41 @@ TEST(Affe, EveryCarelessActionHasTheEffectTheRulesPredict)
             std::_Exit(ergebnis);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// Wherever the careless player has got to, each way out ends the program with status 0 within two
+// seconds. FARBENRATER_AFFE_ENDEN sets how many programs are closed.
+TEST(Affe, ClosingAtARandomMomentEndsWithStatusZeroWithinTwoSeconds)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const int enden = Umgebung("FARBENRATER_AFFE_ENDEN", 6);
+    const unsigned saat = static_cast<unsigned>(Umgebung("FARBENRATER_AFFE_SAAT", 20261207));
+    // The child reruns this test up to its own close; the place for the moments is handed down.
+    if (!qEnvironmentVariableIsSet("FARBENRATER_AFFE_ZEITEN"))
+        qputenv("FARBENRATER_AFFE_ZEITEN",
+                QDir::temp().filePath(QStringLiteral("farbenrater-enden-%1").arg(getpid())).toLocal8Bit());
+    const std::string zeiten = qgetenv("FARBENRATER_AFFE_ZEITEN").toStdString();
+    int geschlossen[3] = {};
+    std::chrono::steady_clock::duration laengste{};
+    for (int k = 0; k < enden; ++k) {
+        const std::string datei = zeiten + "-" + std::to_string(k);
+        const int ausgang = k % 3;
+        EXPECT_EXIT(AffeBeenden(saat + k, ausgang, k / 3 % 2 == 1, datei), ::testing::ExitedWithCode(0), "")
+            << Ausgaenge[ausgang] << ", seed " << saat + k;
+        const auto ende = std::chrono::steady_clock::now();
+        std::int64_t moment = 0;
+        if (!(std::ifstream(datei) >> moment)) {
+            ADD_FAILURE() << Ausgaenge[ausgang] << ", seed " << saat + k << ": the program ended before it was closed";
+            continue;
+        }
+        const auto dauer = ende - std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(moment));
+        EXPECT_LT(dauer, std::chrono::seconds(2)) << Ausgaenge[ausgang] << ", seed " << saat + k;
+        ++geschlossen[ausgang];
+        laengste = std::max(laengste, dauer);
+    }
+    std::cout << "closed:";
+    for (int a = 0; a < 3; ++a)
+        std::cout << " " << Ausgaenge[a] << " " << geschlossen[a] << ",";
+    std::cout << " the longest way out took " << std::chrono::duration_cast<std::chrono::milliseconds>(laengste).count()
+              << " ms\n";
 }

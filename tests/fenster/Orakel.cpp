@@ -142,10 +142,23 @@ void Orakel::ZeileWeiter()
 {
     if (S.Zeile < 12)
         ++S.Zeile;
+    if (S.Zeile >= 9 && !TiefGezaehlt) {
+        TiefGezaehlt = true;
+        ++Bilanz.Tief[S.Modus];
+    }
     if (S.Zeile == 9)
         S.Scroll = 212;
     S.Marke[S.Zeile - 1] = Knopfgrau;
     S.Marke[S.Zeile] = Rot;
+}
+
+// A guess is placed in the active row for good: scored, or shown by the computer.
+void Orakel::ZeileBelegt()
+{
+    if (S.Zeile == 12) {
+        Bilanz.Zeile12Wieder += Zeile12Belegt;
+        Zeile12Belegt = true;
+    }
 }
 
 void Orakel::MerkerZeigen()
@@ -429,6 +442,7 @@ void Orakel::Pruefen()
         if (S.SteckerFeld[z][p] < 0)
             return Melden("Es müssen alle Felder besetzt sein.");
     }
+    ZeileBelegt();
     int schwarz, weiss;
     Bewerten(Geheim.data(), S.SteckerFeld[z], S.n, schwarz, weiss);
     S.Schwarz = schwarz;
@@ -441,11 +455,15 @@ void Orakel::Pruefen()
         S.PruefenAn = false;
         ZeilenSperren();
         P = Phase::MenschGewonnen;
+        ++Bilanz.MenschGewonnen;
         return;
     }
     if (S.FrechAn && S.n <= 6) {
-        Melden(Passt(S.SteckerFeld[z]) ? "" : "*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.");
+        const bool moeglich = Passt(S.SteckerFeld[z]);
+        Melden(moeglich ? "" : "*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.");
         Antworten.push_back(Aufnehmen(S.SteckerFeld[z], schwarz, weiss));
+        Bilanz.Frechheiten += !moeglich;
+        Bilanz.LaengsteFrech = std::max(Bilanz.LaengsteFrech, static_cast<int>(Antworten.size()));
         FortschrittOffen = true;
     } else if (!S.FrechAn) {
         Melden("");
@@ -471,6 +489,7 @@ void Orakel::Geprueft()
         S.Info = TextGewonnen;
         ZeilenSperren();
         P = Phase::ComputerGewonnen;
+        ++Bilanz.ComputerGewonnen;
         return;
     }
     Antworten.push_back(Aufnehmen(S.FarbCode, schwarz, weiss));
@@ -483,6 +502,7 @@ void Orakel::NeuesSpiel()
 {
     if (P == Phase::DemoLaeuft)
         AlteDemoOffen = true;
+    Bilanz.NeustartImJob += FortschrittOffen;
     FortschrittOffen = false;
     S.Fortschritt = 0;
     S.PruefenAn = S.GeprueftAn = S.ZeigeAn = false;
@@ -569,6 +589,7 @@ void Orakel::DialogSchliessen()
     // No game starts; the way back to the dialog stays open.
     S.DialogDa = false;
     S.NeuesAn = true;
+    ++Bilanz.DialogZu;
 }
 
 void Orakel::OK()
@@ -576,6 +597,8 @@ void Orakel::OK()
     // The last game's job has ended before anything of the new game is written.
     AlteDemoOffen = false;
     Antworten.clear();
+    ++Bilanz.Spiele[S.Modus][S.F][S.n];
+    TiefGezaehlt = Zeile12Belegt = false;
     S.Kombinationen = Anzahl();
     switch (S.Modus) {
     case 0:
@@ -673,6 +696,7 @@ void Orakel::Einholen(const Spielbild& ist, std::vector<std::string>& fehler)
         std::copy(code, code + 8, S.FarbCode);
         S.CodeIndex = Index(code);
         ZeileWeiter();
+        ZeileBelegt();
         for (int p = 0; p < 8; ++p) {
             if (p < S.n)
                 S.Stecker[S.Zeile][p] = ComputerFarbe[code[p]];
@@ -696,6 +720,7 @@ void Orakel::Einholen(const Spielbild& ist, std::vector<std::string>& fehler)
         S.Fortschritt = 100;
         FortschrittOffen = false;
         P = Phase::ComputerBetrogen;
+        ++Bilanz.Widersprueche;
     } else if (P == Phase::DemoLaeuft) {
         DemoEinholen(ist, fehler);
     } else if ((P == Phase::MenschRaten || P == Phase::MenschGewonnen) && FortschrittOffen && ist.SolverRuht) {
@@ -788,6 +813,10 @@ void Orakel::DemoEinholen(const Spielbild& ist, std::vector<std::string>& fehler
     S.Zeile = ist.Zeile;
     if (S.Zeile >= 9)
         S.Scroll = 212;
+    if (S.Zeile >= 9 && !TiefGezaehlt) {
+        TiefGezaehlt = true;
+        ++Bilanz.Tief[S.Modus];
+    }
     S.Fortschritt = ist.Fortschritt;
     S.CodeIndex = ist.CodeIndex;
     if (fertig) {
@@ -795,6 +824,7 @@ void Orakel::DemoEinholen(const Spielbild& ist, std::vector<std::string>& fehler
         S.Fortschritt = 100;
         FortschrittOffen = false;
         P = Phase::DemoFertig;
+        ++Bilanz.DemoFertig;
     }
 }
 

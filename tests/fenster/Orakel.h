@@ -112,6 +112,17 @@ public:
     // The program's scoring rule, counted from the secret's colour set.
     static void Bewerten(const int8_t* geheim, const int8_t* rate, int n, int& schwarz, int& weiss);
 
+    // What the games reached, counted where the rules decide it.
+    struct Erreicht {
+        int Spiele[3][9][9] = {}; // games begun, by mode, colours and places
+        int Tief[3] = {};         // games by mode that reached row 9
+        int MenschGewonnen = 0, ComputerGewonnen = 0, DemoFertig = 0, Widersprueche = 0;
+        int Frechheiten = 0, LaengsteFrech = 0; // insults, and the most answers one cheeky game kept
+        int Zeile12Wieder = 0;                  // a guess in row 12 after row 12 had one
+        int NeustartImJob = 0;                  // a new game while a job moved the bar
+        int DialogZu = 0;                       // the settings dialog left by its close box
+    } Bilanz;
+
 private:
     struct Antwort {
         int8_t Code[8];
@@ -124,6 +135,7 @@ private:
     void ZeilenSperren();
     void BrettLeeren();
     void ZeileWeiter();
+    void ZeileBelegt();
     void MerkerZeigen();
     void MerkerVerbergen();
     void DialogZeigen();
@@ -145,4 +157,6 @@ private:
     bool CodeLesen = false;         // a code has just been drawn
     bool FortschrittOffen = false;  // a job moves the progress bar
     bool AlteDemoOffen = false;     // a stopped demo may still show its closing
+    bool TiefGezaehlt = false;      // this game's row 9 is counted
+    bool Zeile12Belegt = false;     // row 12 has had a guess in this game
 };
