@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A careless player: thousands of actions on every window, mostly a game played badly, now and
-// then anything at all, while a job may be running. After each action everything the windows
-// show is compared with an independent model of the game (Orakel). Seeded;
-// FARBENRATER_AFFE_SCHRITTE sets the length (the long form runs 50000), FARBENRATER_AFFE_SAAT the
-// seed.
+// then anything at all, while a job may be running, and at times a game played for a kind the run
+// has not had yet. After each action everything the windows show is compared with an independent
+// model of the game (Orakel). Seeded; FARBENRATER_AFFE_SCHRITTE sets the length (the long form runs
+// 50000), FARBENRATER_AFFE_SAAT the seed, FARBENRATER_AFFE_ENDEN how often the program is closed.
 #include "Orakel.h"
 #include "Testhilfe.h"
 
@@ -245,7 +245,7 @@ public:
 
     const unsigned Saat;
     std::string Stoerung;                           // a fault seen while acting
-    int TastenRaten = 0, NeuUndOKs = 0, Hilfen = 0; // guesses set by keys, hurried restarts, help
+    int TastenRaten = 0, NeuUndOKs = 0, Hilfen = 0; // pegs set by keys, hurried restarts, help
 
 private:
     void Ausfuehren(const Aktion& a)
