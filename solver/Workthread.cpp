@@ -124,7 +124,7 @@ void TWorkThread::Fortschritt(int32_t zaehler)
     if (FortschrittUnterwegs.exchange(true, std::memory_order_acq_rel))
         return;
     Queue([this, nummer = JobNummer] {
-        FortschrittUnterwegs.exchange(false, std::memory_order_acq_rel);
+        FortschrittUnterwegs.store(false, std::memory_order_release);
         // Decided on the main thread, where stops are made: a stopped job shows nothing more.
         if (Nummer.load(std::memory_order_acquire) != nummer)
             return;

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <deque>
 #include <fstream>
 #include <iostream>
@@ -927,29 +928,36 @@ TEST(Affe, EveryCarelessActionHasTheEffectTheRulesPredict)
 TEST(Affe, ClosingAtARandomMomentEndsWithStatusZeroWithinTwoSeconds)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const int enden = Umgebung("FARBENRATER_AFFE_ENDEN", 6);
+    const int anzahl = Umgebung("FARBENRATER_AFFE_ENDEN", 6);
     const unsigned saat = static_cast<unsigned>(Umgebung("FARBENRATER_AFFE_SAAT", 20261207));
     // The child reruns this test up to its own close; the place for the moments is handed down.
     if (!qEnvironmentVariableIsSet("FARBENRATER_AFFE_ZEITEN"))
         qputenv("FARBENRATER_AFFE_ZEITEN",
-                QDir::temp().filePath(QStringLiteral("farbenrater-enden-%1").arg(getpid())).toLocal8Bit());
+                QDir::temp().filePath(QStringLiteral("farbenrater-enden-%1-").arg(getpid())).toLocal8Bit());
     const std::string zeiten = qgetenv("FARBENRATER_AFFE_ZEITEN").toStdString();
+    std::vector<std::chrono::steady_clock::time_point> enden(anzahl);
+    for (int k = 0; k < anzahl; ++k) {
+        EXPECT_EXIT(AffeBeenden(saat + k, k % 3, k / 3 % 2 == 1, zeiten + std::to_string(k)),
+                    ::testing::ExitedWithCode(0), "")
+            << Ausgaenge[k % 3] << ", seed " << saat + k;
+        enden[k] = std::chrono::steady_clock::now();
+    }
+    // Read once all have run: a child never gets this far.
     int geschlossen[3] = {};
     std::chrono::steady_clock::duration laengste{};
-    for (int k = 0; k < enden; ++k) {
-        const std::string datei = zeiten + "-" + std::to_string(k);
-        const int ausgang = k % 3;
-        EXPECT_EXIT(AffeBeenden(saat + k, ausgang, k / 3 % 2 == 1, datei), ::testing::ExitedWithCode(0), "")
-            << Ausgaenge[ausgang] << ", seed " << saat + k;
-        const auto ende = std::chrono::steady_clock::now();
+    for (int k = 0; k < anzahl; ++k) {
+        const std::string datei = zeiten + std::to_string(k);
         std::int64_t moment = 0;
-        if (!(std::ifstream(datei) >> moment)) {
-            ADD_FAILURE() << Ausgaenge[ausgang] << ", seed " << saat + k << ": the program ended before it was closed";
+        const bool gelesen = static_cast<bool>(std::ifstream(datei) >> moment);
+        std::remove(datei.c_str());
+        if (!gelesen) {
+            ADD_FAILURE() << Ausgaenge[k % 3] << ", seed " << saat + k << ": the program ended before it was closed";
             continue;
         }
-        const auto dauer = ende - std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(moment));
-        EXPECT_LT(dauer, std::chrono::seconds(2)) << Ausgaenge[ausgang] << ", seed " << saat + k;
-        ++geschlossen[ausgang];
+        const auto dauer =
+            enden[k] - std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(moment));
+        EXPECT_LT(dauer, std::chrono::seconds(2)) << Ausgaenge[k % 3] << ", seed " << saat + k;
+        ++geschlossen[k % 3];
         laengste = std::max(laengste, dauer);
     }
     std::cout << "closed:";

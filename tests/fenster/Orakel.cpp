@@ -142,14 +142,20 @@ void Orakel::ZeileWeiter()
 {
     if (S.Zeile < 12)
         ++S.Zeile;
-    if (S.Zeile >= 9 && !TiefGezaehlt) {
-        TiefGezaehlt = true;
-        ++Bilanz.Tief[S.Modus];
-    }
+    TiefeZaehlen();
     if (S.Zeile == 9)
         S.Scroll = 212;
     S.Marke[S.Zeile - 1] = Knopfgrau;
     S.Marke[S.Zeile] = Rot;
+}
+
+// A game counts once when its active row reaches row 9.
+void Orakel::TiefeZaehlen()
+{
+    if (S.Zeile >= 9 && !TiefGezaehlt) {
+        TiefGezaehlt = true;
+        ++Bilanz.Tief[S.Modus];
+    }
 }
 
 // A guess is placed in the active row for good: scored, or shown by the computer.
@@ -373,49 +379,47 @@ void Orakel::Merkerkreis(int platz)
     S.Merker[platz] = S.SteckerFarbe;
 }
 
+// The buttons the player clicks: when each takes a click, and what it does.
+const Orakel::Knopf* Orakel::KnopfSuchen(const std::string& name)
+{
+    static const Knopf knoepfe[] = {
+        {"Pruefen_BitBtn", &Spielbild::PruefenAn, &Orakel::Pruefen},
+        {"FarbCodeGeprueft_BitBtn", &Spielbild::GeprueftAn, &Orakel::Geprueft},
+        {"ZeigeFarbCode_BitBtn", &Spielbild::ZeigeAn, &Orakel::LoesungZeigen},
+        {"NeuesSpiel_BitBtn", &Spielbild::NeuesAn, &Orakel::NeuesSpiel},
+        {"FarbMekerBox_BitBnt", &Spielbild::MerkerKnopfAn, &Orakel::MerkerZeigen},
+        {"NeuesSpiel_BitBtn1", &Spielbild::LoesungDa, &Orakel::LoesungNeuesSpiel},
+        {"FarbcodeMerkerBoxColse_BitBtn", &Spielbild::MerkerDa, &Orakel::MerkerVerbergen},
+        {"EinstellungOK_BitBtn", &Spielbild::DialogDa, &Orakel::OK},
+    };
+    for (const Knopf& k : knoepfe) {
+        if (name == k.Name)
+            return &k;
+    }
+    return nullptr;
+}
+
 bool Orakel::KnopfAn(const std::string& knopf) const
 {
-    if (knopf == "Pruefen_BitBtn")
-        return S.PruefenAn;
-    if (knopf == "FarbCodeGeprueft_BitBtn")
-        return S.GeprueftAn;
-    if (knopf == "ZeigeFarbCode_BitBtn")
-        return S.ZeigeAn;
-    if (knopf == "NeuesSpiel_BitBtn")
-        return S.NeuesAn;
-    if (knopf == "FarbMekerBox_BitBnt")
-        return S.MerkerKnopfAn;
-    if (knopf == "NeuesSpiel_BitBtn1")
-        return S.LoesungDa;
-    if (knopf == "FarbcodeMerkerBoxColse_BitBtn")
-        return S.MerkerDa;
-    if (knopf == "EinstellungOK_BitBtn")
-        return S.DialogDa;
-    return false;
+    const Knopf* k = KnopfSuchen(knopf);
+    return k && S.*k->An;
 }
 
 void Orakel::Klick(const std::string& knopf)
 {
-    if (!KnopfAn(knopf))
-        return;
-    if (knopf == "Pruefen_BitBtn") {
-        Pruefen();
-    } else if (knopf == "FarbCodeGeprueft_BitBtn") {
-        Geprueft();
-    } else if (knopf == "ZeigeFarbCode_BitBtn") {
-        S.LoesungDa = true;
-    } else if (knopf == "NeuesSpiel_BitBtn") {
-        NeuesSpiel();
-    } else if (knopf == "FarbMekerBox_BitBnt") {
-        MerkerZeigen();
-    } else if (knopf == "NeuesSpiel_BitBtn1") {
-        S.LoesungDa = false;
-        NeuesSpiel();
-    } else if (knopf == "FarbcodeMerkerBoxColse_BitBtn") {
-        MerkerVerbergen();
-    } else if (knopf == "EinstellungOK_BitBtn") {
-        OK();
-    }
+    if (const Knopf* k = KnopfSuchen(knopf); k && S.*k->An)
+        (this->*k->Tun)();
+}
+
+void Orakel::LoesungZeigen()
+{
+    S.LoesungDa = true;
+}
+
+void Orakel::LoesungNeuesSpiel()
+{
+    S.LoesungDa = false;
+    NeuesSpiel();
 }
 
 void Orakel::Enter(const std::string& fenster, const std::string& fokusKnopf)
@@ -813,10 +817,7 @@ void Orakel::DemoEinholen(const Spielbild& ist, std::vector<std::string>& fehler
     S.Zeile = ist.Zeile;
     if (S.Zeile >= 9)
         S.Scroll = 212;
-    if (S.Zeile >= 9 && !TiefGezaehlt) {
-        TiefGezaehlt = true;
-        ++Bilanz.Tief[S.Modus];
-    }
+    TiefeZaehlen();
     S.Fortschritt = ist.Fortschritt;
     S.CodeIndex = ist.CodeIndex;
     if (fertig) {

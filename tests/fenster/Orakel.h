@@ -131,11 +131,21 @@ private:
     };
     Antwort Aufnehmen(const int8_t* rate, int schwarz, int weiss) const;
 
+    struct Knopf {
+        const char* Name;
+        bool Spielbild::*An;
+        void (Orakel::*Tun)();
+    };
+    static const Knopf* KnopfSuchen(const std::string& name);
+
     void Melden(const char* text);
     void ZeilenSperren();
     void BrettLeeren();
     void ZeileWeiter();
     void ZeileBelegt();
+    void TiefeZaehlen();
+    void LoesungZeigen();
+    void LoesungNeuesSpiel();
     void MerkerZeigen();
     void MerkerVerbergen();
     void DialogZeigen();
