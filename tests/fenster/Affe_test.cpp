@@ -562,7 +562,9 @@ private:
             Vorhaben.push_back(Dialog(Frech, ziel ? ziel->Frech : !Wurf(3)));
         Gezielt = ziel.has_value();
         Luegen = ziel && ziel->Luegen;
-        if (!ziel && Wurf(8))
+        // The close box leaves without a game: often while the run has not used it yet, for the
+        // timing of jobs makes the random path differ from run to run.
+        if (!ziel && Wurf(O.Bilanz.DialogZu == 0 ? 2 : 8))
             Vorhaben.push_back(Dialog(Schliessen));
         else if (Wurf(4))
             Vorhaben.push_back(Taste(W.Dialog, TasteEnter));
