@@ -44,12 +44,19 @@ void ComputerFarbTabelleFuellen()
         ComputerFarbTabelle[i] = ComputerFarbWerte[i];
 }
 
+int32_t FarbIndex(TColor farbe)
+{
+    for (int32_t i = 0; i < 8; ++i)
+        if (farbe == FarbWerte[i] || farbe == ComputerFarbWerte[i])
+            return i;
+    return -1;
+}
+
 const char* FarbName(TColor farbe, bool grauIstLeer)
 {
     static constexpr const char* namen[8] = {"rot", "gelb", "grün", "blau", "violett", "türkis", "schwarz", "weiß"};
-    for (int i = 0; i < 8; ++i)
-        if (farbe == FarbWerte[i] || farbe == ComputerFarbWerte[i])
-            return namen[i];
+    if (const int32_t i = FarbIndex(farbe); i >= 0)
+        return namen[i];
     if (farbe == clGray)
         return grauIstLeer ? "leer" : "grau";
     if (farbe == clSilver)

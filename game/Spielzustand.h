@@ -20,6 +20,12 @@ constexpr int8_t StiftSchwarz = 6;
 constexpr int8_t StiftWeiss = 7;
 constexpr int8_t StiftGrau = 8;
 
+// The key peg at place p of an answer: the blacks first, then the whites, the rest empty.
+constexpr int8_t AntwortStift(int32_t p, int32_t schwarz, int32_t weiss)
+{
+    return p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : LeerFeld;
+}
+
 // Settings and sizes
 extern int32_t AnzahlFarben;           // F, 2..8
 extern int32_t AnzahlFelder;           // n, 2..8
@@ -56,6 +62,8 @@ constexpr TColor ComputerFarbWerte[8] = {clRed, clYellow, clLime, clBlue, clFuch
 extern TColor FarbTabelle[8];
 extern TColor ComputerFarbTabelle[8];
 
+// The index 0..7 of a colour of the game, in either table; -1 for any other colour.
+int32_t FarbIndex(TColor farbe);
 // A colour's German name as the player reads it (UTF-8): "rot" … "weiß"; gray, the colour of an
 // empty hole, reads "leer", or "grau" where it is asked for as a colour of its own.
 const char* FarbName(TColor farbe, bool grauIstLeer);

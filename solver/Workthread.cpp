@@ -194,9 +194,7 @@ void TWorkThread::DemoZugZeigen()
     BewerteCode(FarbCode, RateCode, n, DemoSchwarz, DemoWeiss);
     // Guesses after the twelfth reuse row 12: its key pegs start from empty each time.
     for (int32_t p = 0; p < n; ++p)
-        StiftFeld[AktiveZeile][p] = p < DemoSchwarz               ? StiftSchwarz
-                                    : p < DemoSchwarz + DemoWeiss ? StiftWeiss
-                                                                  : LeerFeld;
+        StiftFeld[AktiveZeile][p] = AntwortStift(p, DemoSchwarz, DemoWeiss);
     Anzeige->DemoZugAnzeigen(AktiveZeile);
     // The move stays on the screen a moment before the search goes on.
     Sleep(10);

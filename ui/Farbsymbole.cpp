@@ -8,14 +8,6 @@
 
 namespace {
 
-int32_t FarbIndex(TColor farbe)
-{
-    for (int32_t i = 0; i < 8; ++i)
-        if (farbe == FarbWerte[i] || farbe == ComputerFarbWerte[i])
-            return i;
-    return -1;
-}
-
 // One shape per colour index, in a box of -1 .. 1, each unlike the others, so that colours that
 // look alike to some eyes never share one: red a triangle, yellow a lying bar, green a dot, blue a
 // standing bar, violet a cross, turquoise a ring, black a plus, white a triangle upside down.

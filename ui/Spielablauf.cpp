@@ -22,6 +22,12 @@ void GeheimcodeZeigen()
         Form2->CZufallsCode_Shape[p]->SetBrushColor(FarbTabelle[FarbCode[p]]);
 }
 
+// The colour a key peg shows: black, white, or the gray of an empty hole.
+TColor StiftAnstrich(int8_t stift)
+{
+    return stift == StiftSchwarz ? clBlack : stift == StiftWeiss ? clWhite : clGray;
+}
+
 // A job of the last game must be over before the candidates and the codes are set anew.
 void AltenAuftragBeenden()
 {
@@ -119,14 +125,10 @@ void TForm1::Pruefen_BitBtnClick(TObject*)
         // The game is over: the board keeps the winning row as it was scored.
         SteckerZeilenFreigeben(false);
     }
-    // Row 12 is checked again and again: its key pegs start from gray each time, so it never
+    // Row 12 is checked again and again: every key peg is painted anew each time, so it never
     // shows a mix of two answers.
     for (int p = 0; p < AnzahlFelder; ++p)
-        SetzeAktivenStift(p, clGray);
-    for (int p = 0; p < Schwarz; ++p)
-        SetzeAktivenStift(p, clBlack);
-    for (int p = Schwarz; p < Schwarz + Weiss; ++p)
-        SetzeAktivenStift(p, clWhite);
+        SetzeAktivenStift(p, StiftAnstrich(AntwortStift(p, Schwarz, Weiss)));
     if (Schwarz == AnzahlFelder)
         return;
     if (Einstellungen_Form->ComputerFrech_CheckBox->Checked()) {
@@ -208,8 +210,7 @@ void TForm1::DemoZugAnzeigen(int32_t zeile)
 {
     for (int32_t p = 0; p < AnzahlFelder; ++p) {
         SetzeSteckerFarbe(zeile, p, FarbTabelle[SteckerFeld[zeile][p]]);
-        const int8_t stift = StiftFeld[zeile][p];
-        SetzeStiftFarbe(zeile, p, stift == StiftSchwarz ? clBlack : stift == StiftWeiss ? clWhite : clGray);
+        SetzeStiftFarbe(zeile, p, StiftAnstrich(StiftFeld[zeile][p]));
     }
     // Only the row has changed: repainting it alone shows the move at once and keeps the main
     // thread's pause short.
