@@ -477,7 +477,11 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& ca
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         Buttons.push_back(button);
-        connect(button, &QRadioButton::clicked, this, [this, i] { SetItemIndex(i); });
+        // Runs for a click and for the arrow keys, and only when the choice changes.
+        connect(button, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                SetItemIndex(i);
+        });
     }
 }
 
@@ -501,7 +505,7 @@ void TRadioGroup::resizeEvent(QResizeEvent* event)
 
 void TRadioGroup::SetItemIndex(int index)
 {
-    if (index < -1 || index >= static_cast<int>(Buttons.size()))
+    if (index < -1 || index >= static_cast<int>(Buttons.size()) || index == Index)
         return;
     Index = index;
     if (index >= 0)

@@ -339,7 +339,7 @@ public:
     TNotifyEvent OnChange;
 };
 
-// Writing ItemIndex behaves as the user's choice: OnClick runs.
+// Writing ItemIndex behaves as the user's choice: OnClick runs, when the choice changes.
 class TRadioGroup : public QGroupBox {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 TForm::TForm(const QString& name, const QString& caption) : QWidget(nullptr), ClientArea(new QWidget(this))
@@ -43,21 +44,51 @@ void TForm::Layout()
 
 void TForm::SetBorder(TBorderIcons icons, bool stayOnTop)
 {
-    Qt::WindowFlags flags =
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
-    if (icons == biSystemMenu)
+    // Customised, so that Qt adds no buttons of its own: on X11 this becomes Motif hints without
+    // the minimise and maximise functions (and without close unless asked for); Qt's own
+    // decorations on Wayland draw only the buttons named here. The fixed size takes resizing and
+    // maximising away everywhere.
+    Qt::WindowFlags flags = (windowFlags() & Qt::WindowType_Mask) | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::MSWindowsFixedSizeDialogHint;
+    CloseBox = icons == biSystemMenu;
+    if (CloseBox)
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (stayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     setWindowFlags(flags);
 }
 
+void TForm::SetOwner(TForm* owner)
+{
+    Owner = owner;
+    // X11 names the owner (WM_TRANSIENT_FOR) only for windows of the dialog kind.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+}
+
+namespace {
+
+// Windows without a window system (offscreen) have no stacking order to change.
+bool HasWindowSystem()
+{
+    return QGuiApplication::platformName() != QLatin1String("offscreen");
+}
+
+} // namespace
+
 void TForm::Show()
 {
+    // A window the player has minimised comes back as it was.
+    if (windowState() & Qt::WindowMinimized)
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
-    // Windows without a window system (offscreen) have no stacking order to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+    if (HasWindowSystem())
         raise();
+}
+
+void TForm::BringToFront()
+{
+    Show();
+    activateWindow();
 }
 
 void TForm::Hide()
@@ -74,7 +105,7 @@ void TForm::SetFocus()
 void TForm::ShowModal()
 {
     setWindowModality(Qt::ApplicationModal);
-    Show();
+    BringToFront();
     QEventLoop loop;
     // The loop ends when the window is hidden, whichever way that happens.
     while (isVisible())
@@ -85,6 +116,11 @@ void TForm::ShowModal()
 void TForm::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // Said before the window system maps the window, which is when it reads the owner.
+    if (Owner && windowHandle() && !windowHandle()->transientParent()) {
+        Owner->winId();
+        windowHandle()->setTransientParent(Owner->windowHandle());
+    }
     if (!Centred) {
         Centred = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -113,11 +149,24 @@ void TForm::hideEvent(QHideEvent* event)
 
 void TForm::closeEvent(QCloseEvent* event)
 {
+    // A window manager may draw a close box where the window asks for none (openbox does). Such
+    // a request does what Escape does in the window; a window without a cancel button stays.
+    // The main window always closes, whoever asks (a session's end, say).
+    const bool main = Application && Application->MainForm == this;
+    if (event->spontaneous() && !CloseBox && !main) {
+        event->ignore();
+        for (TBitBtn* button : findChildren<TBitBtn*>())
+            if (button->Cancel && button->isEnabled() && button->isVisible()) {
+                button->Click();
+                break;
+            }
+        return;
+    }
     if (OnClose)
         OnClose(this);
     event->accept();
     // The message loop ends when the main window closes, whatever else is still shown.
-    if (Application && Application->MainForm == this)
+    if (main)
         QCoreApplication::quit();
 }
 
@@ -164,6 +213,14 @@ bool TakesTabFocus(const QWidget* w)
 
 bool TForm::focusNextPrevChild(bool next)
 {
+    // Qt also comes here when the focused control is disabled or hidden, to hand the focus on to
+    // the next one; then the focus stays with the window instead, so that Enter does what the
+    // window does and Space presses nothing a moment ago out of reach.
+    if (QWidget* focused = focusWidget();
+        focused && focused != this && (!focused->isEnabled() || !focused->isVisible())) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
     QWidget* start = focusWidget() ? focusWidget() : this;
     QWidget* w = start;
     for (;;) {

@@ -37,11 +37,18 @@ public:
     void SetClientSize(int width, int height);
     int GetClientWidth() const { return ClientWidth; }
     int GetClientHeight() const { return ClientHeight; }
+    // The decorations the window system may draw: no minimise or maximise box ever, a close box
+    // only with the system menu; stayOnTop keeps the window above the others.
     void SetBorder(TBorderIcons icons, bool stayOnTop);
     void SetMenu(QMenuBar* menu);
+    // The window belongs to owner: the window system keeps it above its owner and minimises it
+    // with it, which holds where "stay on top" means nothing (Wayland).
+    void SetOwner(TForm* owner);
 
     void Show();
     void Hide();
+    // Shows the window to the player: restored if it was minimised, raised and made active.
+    void BringToFront();
     void Close() { close(); }
     void SetFocus();
     // Shows the window modally and returns when it is hidden again.
@@ -66,6 +73,8 @@ private:
     int ClientWidth = 0;
     int ClientHeight = 0;
     bool Centred = false;
+    bool CloseBox = false;
+    TForm* Owner = nullptr;
 };
 
 // Where a window of this outer size stands centred on the desk, moved inside it where it would
@@ -135,6 +144,8 @@ public:
         variable = new T;
         if (!MainForm)
             MainForm = variable;
+        else
+            variable->SetOwner(MainForm);
     }
     int Run();
     TForm* MainForm = nullptr;

@@ -38,8 +38,7 @@ TEinstellungen_Form::TEinstellungen_Form()
         new TRadioGroup(Einstellungen_Panel, QStringLiteral("Spieler_RadioGroup"), QStringLiteral("Spieler"),
                         {QStringLiteral("Mensch"), QStringLiteral("Computer"), QStringLiteral("Demo")});
     Spieler_RadioGroup->SetBounds(8, 8, 193, 81);
-    Spieler_RadioGroup->Button(0)->setChecked(true);
-    // Set quietly: the choice at creation is no click.
+    // Chosen before the handler is bound: the choice at creation is no click.
     Spieler_RadioGroup->SetItemIndex(0);
     Spieler_RadioGroup->OnClick = std::bind_front(&TEinstellungen_Form::Spieler_RadioGroupClick, this);
 

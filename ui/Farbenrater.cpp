@@ -552,14 +552,15 @@ void TForm1::PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8],
     }
 }
 
+// The buttons that show a window bring it back also when it has been minimised or buried.
 void TForm1::ZeigeFarbCode_BitBtnClick(TObject*)
 {
-    Form2->Show();
+    Form2->BringToFront();
 }
 
 void TForm1::FarbMekerBox_BitBntClick(TObject*)
 {
-    Form3->Show();
+    Form3->BringToFront();
 }
 
 void TForm1::MenuHilfeClick(TObject*)

@@ -538,6 +538,7 @@ private:
             {b.MenschGewonnen == 0, 0, 2, 2, false, false},
             {b.ComputerGewonnen == 0, 1, 3, 3, false, false},
             {b.DemoFertig == 0, 2, 4, 4, false, false},
+            {b.NeustartImJob == 0, 2, 8, 8, false, false}, // a long demo, to be broken off
         };
         std::vector<Ziel> fehlend;
         std::copy_if(std::begin(ziele), std::end(ziele), std::back_inserter(fehlend),

@@ -525,6 +525,8 @@ void Orakel::NeuesSpiel()
 
 void Orakel::Spieler(int modus)
 {
+    if (modus == S.Spieler)
+        return; // the item already chosen: a click changes nothing
     S.Spieler = modus;
     switch (modus) {
     case 0:
