@@ -3,11 +3,14 @@
 #include "Testhilfe.h"
 #include "game/Main.h"
 
+#include <QApplication>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -120,6 +123,84 @@ TEST(SpielMensch, EnterPressesTheFocusedButtonAndOtherwiseChecks)
     QTest::keyClick(Form1, Qt::Key_Return);
     EXPECT_FALSE(Form2->Visible());
     EXPECT_EQ(Status(), QStringLiteral("Es müssen alle Felder besetzt sein."));
+}
+
+// A button that the player's click takes out of reach leaves the focus on its window: the next
+// Enter does what the window does, and presses no neighbour.
+TEST(Fokus, AButtonThatGoesAwayLeavesTheFocusOnItsWindow)
+{
+    const auto enter = [] { QTest::keyClick(Form1->focusWidget() ? Form1->focusWidget() : Form1, Qt::Key_Return); };
+    const auto klick = [](QWidget* knopf) { QTest::mouseClick(knopf, Qt::LeftButton); };
+    const struct {
+        const char* Fall;
+        std::function<void()> Klicken; // ends with the click on the button that goes away
+        QString Status;                // what Enter then says
+    } faelle[] = {
+        {"answer sent",
+         [&] {
+             SpielBeginnen(ModusComputer, 3, 3);
+             StifteSetzen({StiftWeiss});
+             klick(Form1->FarbCodeGeprueft_BitBtn);
+         },
+         QString()},
+        {"game won",
+         [&] {
+             SpielBeginnen(ModusMensch, 2, 2);
+             CodeSetzen(GeheimcodeAusFenster());
+             klick(Form1->Pruefen_BitBtn);
+         },
+         QString()},
+        {"new game confirmed",
+         [&] {
+             SpielBeginnen(ModusMensch, 6, 4);
+             klick(Form1->NeuesSpiel_BitBtn);
+             klick(Einstellungen_Form->EinstellungOK_BitBtn);
+         },
+         QStringLiteral("Es müssen alle Felder besetzt sein.")},
+    };
+    for (const auto& f : faelle) {
+        f.Klicken();
+        Form2->Hide();
+        Form3->Hide();
+        Form1->MeldungAnzeigen("");
+        EXPECT_EQ(Form1->focusWidget(), Form1) << f.Fall;
+        enter();
+        EXPECT_FALSE(Einstellungen_Form->Visible()) << f.Fall;
+        EXPECT_FALSE(Form2->Visible()) << f.Fall;
+        EXPECT_FALSE(Form3->Visible()) << f.Fall;
+        EXPECT_EQ(Status(), f.Status) << f.Fall;
+        WARTE_BIS(SolverRuht());
+    }
+    // A minimised window comes back at its button's press, raised and active.
+    Form2->showMinimized();
+    klick(Form1->ZeigeFarbCode_BitBtn);
+    EXPECT_TRUE(Form2->Visible());
+    EXPECT_FALSE(Form2->windowState() & Qt::WindowMinimized);
+    WARTE_BIS(QApplication::activeWindow() == Form2);
+}
+
+// Clicking the mode already chosen changes nothing: the marker box stays as the player left it.
+TEST(Einstellungen, TheChosenModeClickedAgainChangesNothing)
+{
+    SpielBeginnen(ModusMensch, 6, 4);
+    const auto waehlen = [](int modus) {
+        QRadioButton* knopf = Einstellungen_Form->Spieler_RadioGroup->Button(modus);
+        QTest::mouseClick(knopf, Qt::LeftButton, Qt::NoModifier, QPoint(8, knopf->height() / 2));
+    };
+    for (const int modus : {ModusMensch, ModusComputer}) {
+        QTest::mouseClick(Form1->NeuesSpiel_BitBtn, Qt::LeftButton);
+        waehlen(modus);
+        const bool offen = modus == ModusMensch; // opened by the player, or closed by the player
+        if (offen)
+            QTest::mouseClick(Form1->FarbMekerBox_BitBnt, Qt::LeftButton);
+        else
+            QTest::mouseClick(Form3->FarbcodeMerkerBoxColse_BitBtn, Qt::LeftButton);
+        waehlen(modus);
+        EXPECT_EQ(Form3->Visible(), offen) << modus;
+        EXPECT_EQ(Einstellungen_Form->Spieler_RadioGroup->ItemIndex(), modus);
+        Form3->Hide();
+        QTest::mouseClick(Einstellungen_Form->EinstellungOK_BitBtn, Qt::LeftButton);
+    }
 }
 
 TEST(SpielMensch, RowNineScrollsAndRowTwelveIsCheckedAgainFromGray)
