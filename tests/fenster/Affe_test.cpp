@@ -182,6 +182,10 @@ struct Fenster {
         b.StiftFarbe = StiftFarbe;
         b.StiftFarbIndex = StiftFarbIndex;
         b.SolverRuht = SolverRuht();
+        const QWidget* fokus = Haupt->focusWidget();
+        b.Fokus = !fokus || fokus == Haupt                  ? "Form1"
+                  : qobject_cast<const QPushButton*>(fokus) ? fokus->objectName().toStdString()
+                                                            : "peg";
         return b;
     }
 };
@@ -274,6 +278,8 @@ private:
 
     void Druecken(QWidget* w, Qt::MouseButton taste)
     {
+        if (w->window() == W.Haupt)
+            O.FokusBewegt(); // a press on the board may focus the box it scrolls in
         QTest::mousePress(w, taste, Qt::NoModifier, w->rect().center());
         QTest::mouseRelease(w, taste, Qt::NoModifier, w->rect().center());
     }
@@ -317,7 +323,7 @@ private:
                     QWidget* k = W.Knopf(knopf);
                     if (!k->window()->isVisible())
                         return;
-                    O.Klick(knopf);
+                    O.Mausklick(knopf);
                     QTest::mouseClick(k, Qt::LeftButton);
                 }};
     }
@@ -340,6 +346,8 @@ private:
                         O.Enter(name, fokusKnopf);
                     else if (taste == TasteEscape)
                         O.Escape(name);
+                    else if (fenster == W.Haupt)
+                        O.FokusBewegt();
                     static const Qt::Key tasten[] = {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab};
                     QTest::keyClick(fokus ? fokus : fenster, tasten[taste]);
                 }};
@@ -432,10 +440,11 @@ private:
                             O.Stiftwahl(taste == Qt::Key_S ? 6 : taste == Qt::Key_W ? 7 : 8);
                     } else if (taste == Qt::Key_Space) {
                         const auto* knopf = qobject_cast<QPushButton*>(fenster->focusWidget());
-                        if (knopf && knopf->isEnabled()) {
-                            if (knopf->objectName() == QLatin1String("BitBtn3"))
-                                return; // the careless player never closes the program
-                            O.Klick(knopf->objectName().toStdString());
+                        if (knopf && knopf->isEnabled() && knopf->objectName() == QLatin1String("BitBtn3"))
+                            return; // the careless player never closes the program
+                        const std::string* bekannt = merker ? nullptr : O.FokusKnopf();
+                        if (bekannt ? !bekannt->empty() : knopf && knopf->isEnabled()) {
+                            O.Klick(bekannt ? *bekannt : knopf->objectName().toStdString());
                         } else if (merker) {
                             O.Merkerkreis(std::min(Ring(W.MerkerKreis, 8), s.n - 1));
                         } else {
@@ -445,6 +454,8 @@ private:
                             O.Loch(s.Modus == 1, z, p);
                         }
                     }
+                    if (fenster == W.Haupt)
+                        O.FokusBewegt(true); // the ring takes the focus where it stands
                     QTest::keyClick(fenster->focusWidget() ? fenster->focusWidget() : fenster, taste);
                 }};
     }
@@ -681,6 +692,7 @@ private:
             return {"background of row " + std::to_string(z), [this, stift, z, taste] {
                         QWidget* ziel = stift ? W.StiftZeile[z] : Wurf(2) ? W.SteckerZeile[z] : W.Marke[z];
                         O.ZeilenGrund(z, stift);
+                        O.FokusBewegt();
                         QTest::mousePress(ziel, taste, Qt::NoModifier, QPoint(2, 2));
                         QTest::mouseRelease(ziel, taste, Qt::NoModifier, QPoint(2, 2));
                     }};
@@ -724,6 +736,8 @@ private:
             return {"Tab " + std::to_string(mal) + " times", [this, f, mal] {
                         for (int k = 0; k < mal && f->isVisible(); ++k)
                             QTest::keyClick(f->focusWidget() ? f->focusWidget() : f, Qt::Key_Tab);
+                        if (f == W.Haupt)
+                            O.FokusBewegt();
                         Taste(f, TasteEnter).Tun();
                     }};
         }

@@ -110,6 +110,7 @@ void Orakel::Uebernehmen(const Spielbild& ist)
     Antworten.clear();
     Geheim.clear();
     CodeLesen = FortschrittOffen = AlteDemoOffen = false;
+    FokusOffen = true;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -409,6 +410,40 @@ void Orakel::Klick(const std::string& knopf)
 {
     if (const Knopf* k = KnopfSuchen(knopf); k && S.*k->An)
         (this->*k->Tun)();
+    FokusRegel();
+}
+
+void Orakel::Mausklick(const std::string& knopf)
+{
+    static const std::string hauptknoepfe[] = {"Pruefen_BitBtn", "FarbCodeGeprueft_BitBtn", "ZeigeFarbCode_BitBtn",
+                                               "NeuesSpiel_BitBtn", "FarbMekerBox_BitBnt"};
+    if (KnopfAn(knopf) &&
+        std::find(std::begin(hauptknoepfe), std::end(hauptknoepfe), knopf) != std::end(hauptknoepfe)) {
+        S.Fokus = knopf;
+        FokusOffen = false;
+    }
+    Klick(knopf);
+}
+
+void Orakel::FokusBewegt(bool ring)
+{
+    FokusOffen = true;
+    RingBenutzt = RingBenutzt || ring;
+}
+
+void Orakel::FokusRegel()
+{
+    // A focused button that is disabled leaves the focus on its window.
+    if (!FokusOffen && KnopfSuchen(S.Fokus) && !KnopfAn(S.Fokus))
+        S.Fokus = "Form1";
+}
+
+const std::string* Orakel::FokusKnopf() const
+{
+    static const std::string keiner;
+    if (FokusOffen)
+        return nullptr;
+    return KnopfSuchen(S.Fokus) ? &S.Fokus : &keiner;
 }
 
 void Orakel::LoesungZeigen()
@@ -422,8 +457,10 @@ void Orakel::LoesungNeuesSpiel()
     NeuesSpiel();
 }
 
-void Orakel::Enter(const std::string& fenster, const std::string& fokusKnopf)
+void Orakel::Enter(const std::string& fenster, std::string fokusKnopf)
 {
+    if (const std::string* bekannt = FokusKnopf(); bekannt && fenster == "Form1")
+        fokusKnopf = *bekannt;
     if (!fokusKnopf.empty() && KnopfAn(fokusKnopf))
         return Klick(fokusKnopf);
     if (fenster == "Form1")
@@ -664,6 +701,21 @@ void Orakel::OK()
 
 void Orakel::Einholen(const Spielbild& ist, std::vector<std::string>& fehler)
 {
+    SpielEinholen(ist, fehler);
+    FokusRegel();
+    if (RingBenutzt && ist.Fokus == "peg")
+        FokusOffen = true; // the ring moved with the row and took the focus along
+    if (FokusOffen) {
+        // Moved by Tab or the ring: anywhere, but never onto a button out of reach.
+        if (KnopfSuchen(ist.Fokus) && !KnopfAn(ist.Fokus))
+            fehler.push_back("the focus went to " + ist.Fokus + ", which is disabled");
+        S.Fokus = ist.Fokus;
+        FokusOffen = ist.Fokus == "peg";
+    }
+}
+
+void Orakel::SpielEinholen(const Spielbild& ist, std::vector<std::string>& fehler)
+{
     if (CodeLesen) {
         // The code just drawn: the secret, or in mode "Computer" its first guess.
         CodeLesen = false;
@@ -853,6 +905,8 @@ void Orakel::Vergleichen(const Spielbild& ist, std::vector<std::string>& fehler)
     Gleich(fehler, "ZeigeFarbCode_BitBtn enabled", S.ZeigeAn, ist.ZeigeAn);
     Gleich(fehler, "NeuesSpiel_BitBtn enabled", S.NeuesAn, ist.NeuesAn);
     Gleich(fehler, "FarbMekerBox_BitBnt enabled", S.MerkerKnopfAn, ist.MerkerKnopfAn);
+    if (!FokusOffen)
+        Gleich(fehler, "focus in the main window", S.Fokus, ist.Fokus);
     for (int z = 1; z <= 12; ++z) {
         const std::string zeile = "row " + std::to_string(z);
         Gleich(fehler, zeile + " code pegs enabled", S.SteckerZeileAn[z], ist.SteckerZeileAn[z]);

@@ -52,6 +52,9 @@ struct Spielbild {
     uint32_t SteckerFarbe = 0, StiftFarbe = 0;
     int32_t SteckerFarbIndex = 0, StiftFarbIndex = 0;
     bool SolverRuht = true; // no job requested or running
+    // The main window's keyboard focus: a button's name, "Form1" for the window itself (or no
+    // focus at all), "peg" for a shape.
+    std::string Fokus;
 };
 
 class Orakel {
@@ -79,8 +82,14 @@ public:
     void Farbwahl(int farbe);
     void Stiftwahl(int8_t wert); // 6 black, 7 white, 8 gray
     void Merkerkreis(int platz);
-    void Klick(const std::string& knopf); // a left click on the button of that name
-    void Enter(const std::string& fenster, const std::string& fokusKnopf);
+    void Klick(const std::string& knopf);     // a left click on the button of that name
+    void Mausklick(const std::string& knopf); // the same with the mouse, which gives it the focus
+    // Tab, a press or the ring (ring: the ring's keys, after which the ring takes the focus with
+    // it whenever it moves) moved the main window's focus.
+    void FokusBewegt(bool ring = false);
+    // The main window's focused button as the model knows it, "" for none, nullptr if unknown.
+    const std::string* FokusKnopf() const;
+    void Enter(const std::string& fenster, std::string fokusKnopf);
     void Escape(const std::string& fenster);
     void Spieler(int modus);
     void Farben(int farben);
@@ -159,6 +168,7 @@ private:
                 const std::function<bool(const int8_t*)>& gefunden) const;
     int32_t Index(const int8_t* code) const;
     void DemoEinholen(const Spielbild& ist, std::vector<std::string>& fehler);
+    void SpielEinholen(const Spielbild& ist, std::vector<std::string>& fehler);
 
     Spielbild S;
     Phase P = Phase::Neu;
@@ -169,4 +179,7 @@ private:
     bool AlteDemoOffen = false;     // a stopped demo may still show its closing
     bool TiefGezaehlt = false;      // this game's row 9 is counted
     bool Zeile12Belegt = false;     // row 12 has had a guess in this game
+    bool FokusOffen = true;         // the main window's focus is taken over at the next look
+    bool RingBenutzt = false;       // the ring has been used: it may take the focus with it
+    void FokusRegel();
 };
