@@ -341,7 +341,7 @@ your answers any more!</translation>
     <name>TForm3</name>
     <message>
         <source>Farbcode  MerkerBox   Hier können Sie Ihren Farbcode eingeben.</source>
-        <translation>Code notepad   Set your colour code here to remember it.</translation>
+        <translation>Code notepad   Note your colour code here.</translation>
     </message>
     <message>
         <source>Schließen</source>
