@@ -5,8 +5,8 @@
 // the German texts.
 #include "Testhilfe.h"
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QRegularExpression>
@@ -24,8 +24,8 @@ struct Woerter {
 
 const QRegularExpression Wort(QStringLiteral("\\p{L}{2,}"));
 // Words both languages write alike.
-const QSet<QString> BeideSprachen = {QStringLiteral("Farbenrater"), QStringLiteral("Computer"),
-                                     QStringLiteral("Demo"), QStringLiteral("OK"), QStringLiteral("Code")};
+const QSet<QString> BeideSprachen = {QStringLiteral("Farbenrater"), QStringLiteral("Computer"), QStringLiteral("Demo"),
+                                     QStringLiteral("OK"), QStringLiteral("Code")};
 
 Woerter KatalogLesen()
 {
@@ -36,7 +36,7 @@ Woerter KatalogLesen()
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        QSet<QString>* ziel = xml.name() == u"source" ? &woerter.deutsch
+        QSet<QString>* ziel = xml.name() == u"source"        ? &woerter.deutsch
                               : xml.name() == u"translation" ? &woerter.englisch
                                                              : nullptr;
         if (ziel)
@@ -187,14 +187,10 @@ TEST(Englisch, TheDesktopsFirstLanguageChoosesGermanOrEnglish)
         const char* werte[4];
         bool englisch;
     } faelle[] = {
-        {{nullptr, nullptr, nullptr, nullptr}, false},
-        {{nullptr, nullptr, nullptr, "C.UTF-8"}, false},
-        {{nullptr, nullptr, nullptr, "POSIX"}, false},
-        {{nullptr, nullptr, nullptr, "de_AT.UTF-8"}, false},
-        {{nullptr, nullptr, nullptr, "en_US.UTF-8"}, true},
-        {{nullptr, nullptr, nullptr, "fr_FR.UTF-8"}, true},
-        {{"en:de", nullptr, nullptr, "de_DE.UTF-8"}, true},
-        {{nullptr, nullptr, "de_DE.UTF-8", "en_US.UTF-8"}, false},
+        {{nullptr, nullptr, nullptr, nullptr}, false},      {{nullptr, nullptr, nullptr, "C.UTF-8"}, false},
+        {{nullptr, nullptr, nullptr, "POSIX"}, false},      {{nullptr, nullptr, nullptr, "de_AT.UTF-8"}, false},
+        {{nullptr, nullptr, nullptr, "en_US.UTF-8"}, true}, {{nullptr, nullptr, nullptr, "fr_FR.UTF-8"}, true},
+        {{"en:de", nullptr, nullptr, "de_DE.UTF-8"}, true}, {{nullptr, nullptr, "de_DE.UTF-8", "en_US.UTF-8"}, false},
         {{nullptr, "C", nullptr, "en_GB.UTF-8"}, false},
     };
     QByteArray vorher[4];
@@ -205,9 +201,7 @@ TEST(Englisch, TheDesktopsFirstLanguageChoosesGermanOrEnglish)
             fall.werte[i] ? qputenv(namen[i], fall.werte[i]) : qunsetenv(namen[i]);
         EXPECT_EXIT(std::_Exit(SpracheEinrichten(QLocale::system().uiLanguages()) ? 1 : 0),
                     ::testing::ExitedWithCode(fall.englisch ? 1 : 0), "")
-            << "LANGUAGE, LC_ALL, LC_MESSAGES, LANG: " << (fall.werte[0] ? fall.werte[0] : "-") << ", "
-            << (fall.werte[1] ? fall.werte[1] : "-") << ", " << (fall.werte[2] ? fall.werte[2] : "-") << ", "
-            << (fall.werte[3] ? fall.werte[3] : "-");
+            << "case " << &fall - faelle;
     }
     for (int i = 0; i < 4; ++i)
         vorher[i].isNull() ? qunsetenv(namen[i]) : qputenv(namen[i], vorher[i]);
