@@ -13,11 +13,23 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 #include <cstdlib>
 #include <stdexcept>
 
 namespace {
+
+// The colour names that game/ gives in German, here once more so that lupdate finds them; they
+// are translated where they become the shapes' names and tips.
+[[maybe_unused]] constexpr const char* FarbNamenZumUebersetzen[] = {
+    QT_TRANSLATE_NOOP("Farbnamen", "rot"),     QT_TRANSLATE_NOOP("Farbnamen", "gelb"),
+    QT_TRANSLATE_NOOP("Farbnamen", "grün"),    QT_TRANSLATE_NOOP("Farbnamen", "blau"),
+    QT_TRANSLATE_NOOP("Farbnamen", "violett"), QT_TRANSLATE_NOOP("Farbnamen", "türkis"),
+    QT_TRANSLATE_NOOP("Farbnamen", "schwarz"), QT_TRANSLATE_NOOP("Farbnamen", "weiß"),
+    QT_TRANSLATE_NOOP("Farbnamen", "leer"),    QT_TRANSLATE_NOOP("Farbnamen", "grau"),
+    QT_TRANSLATE_NOOP("Farbnamen", "silber")};
 
 // Runs when the application object goes away: the worker is joined, so it never outlives the
 // state it works on.
@@ -37,9 +49,30 @@ std::unique_ptr<QApplication> AnwendungErzeugen()
     return std::make_unique<QApplication>(anzahl, argumente);
 }
 
+bool SpracheEinrichten(const QStringList& sprachen)
+{
+    static QTranslator* englisch = nullptr;
+    const QLocale erste(sprachen.value(0, QStringLiteral("C")));
+    const bool deutsch = erste.language() == QLocale::German || erste.language() == QLocale::C;
+    if (englisch)
+        QCoreApplication::removeTranslator(englisch);
+    if (deutsch)
+        return false;
+    if (!englisch) {
+        englisch = new QTranslator(QCoreApplication::instance());
+        // Built into the program; without it the texts simply stay German.
+        if (!englisch->load(QStringLiteral(":/i18n/farbenrater_en.qm")))
+            return false;
+    }
+    QCoreApplication::installTranslator(englisch);
+    return true;
+}
+
 void AnwendungEinrichten()
 {
     Application->Initialize();
+    // Before the first window: every text is translated when its window is built.
+    SpracheEinrichten(QLocale::system().uiLanguages());
     Application->Title = QStringLiteral("Farbenrater 1.0");
     // Lets the desktop match the windows to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("de.farbenrater.Farbenrater"));
@@ -56,12 +89,14 @@ void FormulareErzeugen()
     SetSymbolPainter(FarbsymbolZeichnen);
     SetColorNaming([](TColor farbe, bool grauIstLeer) {
         const char* name = FarbName(farbe, grauIstLeer);
-        return name ? QString::fromUtf8(name) : QStringLiteral("Farbe %1").arg(farbe, 6, 16, QLatin1Char('0'));
+        return name ? QCoreApplication::translate("Farbnamen", name)
+                    : QCoreApplication::translate("Farbnamen", "Farbe %1").arg(farbe, 6, 16, QLatin1Char('0'));
     });
     if (!KandidatenAnlegen()) {
         QMessageBox::critical(nullptr, QStringLiteral("Farbenrater"),
-                              QStringLiteral("Es fehlt der Arbeitsspeicher für die Liste der möglichen Farbcodes "
-                                             "(2 MB).\nFarbenrater wird beendet."));
+                              QCoreApplication::translate("Farbenrater_Prj",
+                                                          "Es fehlt der Arbeitsspeicher für die Liste der "
+                                                          "möglichen Farbcodes (2 MB).\nFarbenrater wird beendet."));
         std::exit(EXIT_FAILURE);
     }
     Application->CreateForm(Form1);

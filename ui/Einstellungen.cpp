@@ -6,6 +6,7 @@
 #include "ui/Farbenrater.h"
 #include "ui/Farbmerkerbox.h"
 
+#include <QCoreApplication>
 #include <QRadioButton>
 #include <functional>
 
@@ -25,8 +26,7 @@ TLabel* ZahlLabel(QWidget* eltern, const QString& name)
 
 } // namespace
 
-TEinstellungen_Form::TEinstellungen_Form()
-    : TForm(QStringLiteral("Einstellungen_Form"), QStringLiteral("Einstellungen"))
+TEinstellungen_Form::TEinstellungen_Form() : TForm(QStringLiteral("Einstellungen_Form"), tr("Einstellungen"))
 {
     SetClientSize(227, 303);
     SetBorder(biSystemMenu, true);
@@ -34,36 +34,34 @@ TEinstellungen_Form::TEinstellungen_Form()
     Einstellungen_Panel->SetBounds(7, 3, 210, 294);
     Einstellungen_Panel->setLineWidth(2);
 
-    Spieler_RadioGroup =
-        new TRadioGroup(Einstellungen_Panel, QStringLiteral("Spieler_RadioGroup"), QStringLiteral("Spieler"),
-                        {QStringLiteral("Mensch"), QStringLiteral("Computer"), QStringLiteral("Demo")});
+    Spieler_RadioGroup = new TRadioGroup(Einstellungen_Panel, QStringLiteral("Spieler_RadioGroup"), tr("Spieler"),
+                                         {tr("Mensch"), tr("Computer"), tr("Demo")});
     Spieler_RadioGroup->SetBounds(8, 8, 193, 81);
     // Chosen before the handler is bound: the choice at creation is no click.
     Spieler_RadioGroup->SetItemIndex(0);
     Spieler_RadioGroup->OnClick = std::bind_front(&TEinstellungen_Form::Spieler_RadioGroupClick, this);
 
     ComputerFrech_CheckBox =
-        new TCheckBox(Einstellungen_Panel, QStringLiteral("ComputerFrech_CheckBox"), QStringLiteral("Computer Frech"));
+        new TCheckBox(Einstellungen_Panel, QStringLiteral("ComputerFrech_CheckBox"), tr("Computer Frech"));
     ComputerFrech_CheckBox->SetBounds(96, 24, 97, 17);
     // Tighter than the style's default gap, so the whole caption fits the box's width.
     ComputerFrech_CheckBox->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
 
-    GroupBox1 = new TGroupBox(Einstellungen_Panel, QStringLiteral("GroupBox1"), QStringLiteral("Anzahl der Farben"));
+    GroupBox1 = new TGroupBox(Einstellungen_Panel, QStringLiteral("GroupBox1"), tr("Anzahl der Farben"));
     GroupBox1->SetBounds(8, 104, 193, 57);
     AnzahlFarben_Label = ZahlLabel(GroupBox1, QStringLiteral("AnzahlFarben_Label"));
     AnzahlFarben_TrackBar = new TTrackBar(GroupBox1, QStringLiteral("AnzahlFarben_TrackBar"), 2, 8, 8);
     AnzahlFarben_TrackBar->SetBounds(56, 16, 121, 25);
     AnzahlFarben_TrackBar->OnChange = std::bind_front(&TEinstellungen_Form::AnzahlFarben_TrackBarChange, this);
 
-    GroupBox2 = new TGroupBox(Einstellungen_Panel, QStringLiteral("GroupBox2"), QStringLiteral("Anzahl Felder"));
+    GroupBox2 = new TGroupBox(Einstellungen_Panel, QStringLiteral("GroupBox2"), tr("Anzahl Felder"));
     GroupBox2->SetBounds(8, 176, 193, 57);
     AnzahlFelder_Label = ZahlLabel(GroupBox2, QStringLiteral("AnzahlFelder_Label"));
     AnzahlFelder_TrackBar = new TTrackBar(GroupBox2, QStringLiteral("AnzahlFelder_TrackBar"), 2, 8, 8);
     AnzahlFelder_TrackBar->SetBounds(56, 16, 121, 25);
     AnzahlFelder_TrackBar->OnChange = std::bind_front(&TEinstellungen_Form::AnzahlFelder_TrackBarChange, this);
 
-    EinstellungOK_BitBtn =
-        new TBitBtn(Einstellungen_Panel, QStringLiteral("EinstellungOK_BitBtn"), QStringLiteral("OK"), bkOK);
+    EinstellungOK_BitBtn = new TBitBtn(Einstellungen_Panel, QStringLiteral("EinstellungOK_BitBtn"), tr("OK"), bkOK);
     EinstellungOK_BitBtn->SetBounds(61, 248, 75, 25);
     EinstellungOK_BitBtn->Default = true;
     EinstellungOK_BitBtn->OnClick = std::bind_front(&TEinstellungen_Form::EinstellungOK_BitBtnClick, this);
@@ -96,16 +94,17 @@ void TEinstellungen_Form::AnzahlFelder_TrackBarChange(TObject*)
 // with OK; each handler adds its own steps after these.
 void TEinstellungen_Form::MenschZeigen()
 {
-    Form1->InfoText("Spieler Mensch.\n\nMensch gegen Computer.");
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler Mensch.\n\nMensch gegen Computer."));
     Form3->Hide();
     Form1->ShowFarbwahl_Shape->Show();
     Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
-    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("FarbWahlBox (clicke auf ein Quadraht)"));
+    Form1->SteckerFabwahl_GroupBox->SetCaption(
+        QCoreApplication::translate("TForm1", "FarbWahlBox (clicke auf ein Quadraht)"));
 }
 
 void TEinstellungen_Form::ComputerZeigen()
 {
-    Form1->InfoText("Spieler Computer.\n\nComputer gegen Mensch.");
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler Computer.\n\nComputer gegen Mensch."));
 }
 
 void TEinstellungen_Form::ComputerBrettZeigen()
@@ -123,7 +122,7 @@ void TEinstellungen_Form::DemoZeigen(const char* info)
 {
     Form1->InfoText(info);
     Form3->Hide();
-    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Farben"));
+    Form1->SteckerFabwahl_GroupBox->SetCaption(QCoreApplication::translate("TForm1", "Mögliche Farben"));
     Form1->ShowFarbwahl_Shape->Hide();
     Form1->StiftFarbWahl_Panel->Hide();
 }
@@ -146,7 +145,7 @@ void TEinstellungen_Form::Spieler_RadioGroupClick(TObject*)
         SpielerModus = ModusComputer;
         break;
     case ModusDemo:
-        DemoZeigen("Demo Spiel.\n\nComuter gegen Computer.");
+        DemoZeigen(QT_TRANSLATE_NOOP("TForm1", "Demo Spiel.\n\nComuter gegen Computer."));
         ComputerFrech_CheckBox->Hide();
         SpielerModus = ModusDemo;
         break;
@@ -175,14 +174,14 @@ void TEinstellungen_Form::EinstellungOK_BitBtnClick(TObject*)
         ComputerZeigen();
         ComputerBrettZeigen();
         Form1->ZeigeFarbCode_BitBtn->SetEnabled(false);
-        Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Fraben"));
+        Form1->SteckerFabwahl_GroupBox->SetCaption(QCoreApplication::translate("TForm1", "Mögliche Fraben"));
         Form1->SteckerZeilenFreigeben(false);
         Form1->StiftZeilenFreigeben(true);
         Form1->FarbCodeGeprueft_BitBtn->SetEnabled(true);
         Form1->StarteSpiel();
         break;
     case ModusDemo:
-        DemoZeigen("Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten.");
+        DemoZeigen(QT_TRANSLATE_NOOP("TForm1", "Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten."));
         Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
         Form1->SteckerZeilenFreigeben(false);
         Form1->StiftZeilenFreigeben(false);

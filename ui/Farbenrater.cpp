@@ -71,7 +71,7 @@ QIcon PruefenBild()
 
 } // namespace
 
-TForm1::TForm1() : TForm(QStringLiteral("Form1"), QStringLiteral("Farbenrater 1.1 \u2013 Finde den geheimen Farbcode"))
+TForm1::TForm1() : TForm(QStringLiteral("Form1"), tr("Farbenrater 1.1 – Finde den geheimen Farbcode"))
 {
     SetClientSize(693, 535);
     SetBorder(biNone, false);
@@ -89,7 +89,7 @@ TForm1::TForm1() : TForm(QStringLiteral("Form1"), QStringLiteral("Farbenrater 1.
     StatusBar->SetBounds(0, 507, 693, 28);
     StatusBar->SetColor(clSilver);
     SetFont(StatusBar, "Times New Roman", -16, true);
-    StatusBar->SetSimpleText(QStringLiteral("Komm und Spiel mit mir"));
+    StatusBar->SetSimpleText(tr("Komm und Spiel mit mir"));
     SetCursor(StatusBar, crNo);
 
     StatusBarTimer = new TTimer(this, QStringLiteral("StatusBarTimer"), 1000, true);
@@ -117,7 +117,7 @@ TForm1::TForm1() : TForm(QStringLiteral("Form1"), QStringLiteral("Farbenrater 1.
     NeuesSpiel_BitBtn->SetEnabled(false);
     ZeigeFarbCode_BitBtn->SetEnabled(false);
     FarbMekerBox_BitBnt->SetEnabled(true);
-    InfoText("Neues Spiel");
+    InfoText(QT_TR_NOOP("Neues Spiel"));
     SetCursor(SpielFeldPanel, crNo);
     TastaturAnlegen();
 }
@@ -156,11 +156,11 @@ void TForm1::FarbeWaehlen(int32_t index)
 void TForm1::MenueAnlegen()
 {
     MainMenu = new TMainMenu(this, QStringLiteral("MainMenu"));
-    Menu1 = new TMenuItem(MainMenu, QStringLiteral("Menu1"), QStringLiteral("Menü"));
-    MenuHilfe = new TMenuItem(Menu1, QStringLiteral("MenuHilfe"), QStringLiteral("Hilfe"));
+    Menu1 = new TMenuItem(MainMenu, QStringLiteral("Menu1"), tr("Menü"));
+    MenuHilfe = new TMenuItem(Menu1, QStringLiteral("MenuHilfe"), tr("Hilfe"));
     MenuAutor = new TMenuItem(Menu1, QStringLiteral("MenuAutor"),
-                              QStringLiteral("Farbenrater 1.1 \u2013 ein Farbcode-Ratespiel, frei zum Spielen"));
-    MenuClose = new TMenuItem(Menu1, QStringLiteral("MenuClose"), QStringLiteral("Schließen"));
+                              tr("Farbenrater 1.1 – ein Farbcode-Ratespiel, frei zum Spielen"));
+    MenuClose = new TMenuItem(Menu1, QStringLiteral("MenuClose"), tr("Schließen"));
     MainMenu->Add(Menu1);
     Menu1->Add(MenuHilfe);
     Menu1->Add(MenuAutor);
@@ -168,8 +168,8 @@ void TForm1::MenueAnlegen()
     MenuHilfe->OnClick = std::bind_front(&TForm1::MenuHilfeClick, this);
     MenuClose->OnClick = std::bind_front(&TForm1::MenuCloseClick, this);
     // A view of the board for players who tell some colours apart badly: off at every start.
-    MenuAnsicht = new TMenuItem(MainMenu, QStringLiteral("MenuAnsicht"), QStringLiteral("Ansicht"));
-    MenuFarbsymbole = new TMenuItem(MenuAnsicht, QStringLiteral("MenuFarbsymbole"), QStringLiteral("Farbsymbole"));
+    MenuAnsicht = new TMenuItem(MainMenu, QStringLiteral("MenuAnsicht"), tr("Ansicht"));
+    MenuFarbsymbole = new TMenuItem(MenuAnsicht, QStringLiteral("MenuFarbsymbole"), tr("Farbsymbole"));
     MenuFarbsymbole->SetAutoCheck(true);
     MainMenu->Add(MenuAnsicht);
     MenuAnsicht->Add(MenuFarbsymbole);
@@ -186,11 +186,11 @@ void TForm1::PickerAnlegen()
     ShowFarbwahl_Shape = new TShape(SteckerFarbWahl_Panel, QStringLiteral("ShowFarbwahl_Shape"), stCircle);
     ShowFarbwahl_Shape->SetBounds(6, 9, 30, 43);
     ShowFarbwahl_Shape->SetBrushColor(clRed);
-    ShowFarbwahl_Shape->SetAccessibleText(QStringLiteral("Gewählte Farbe"));
+    ShowFarbwahl_Shape->SetAccessibleText(tr("Gewählte Farbe"));
     ShowFarbwahl_Shape->SetShowsSymbol(true);
     SetCursor(ShowFarbwahl_Shape, crNo);
     SteckerFabwahl_GroupBox = new TGroupBox(SteckerFarbWahl_Panel, QStringLiteral("SteckerFabwahl_GroupBox"),
-                                            QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
+                                            tr("FarbwahlBox (clicke auf ein Quadraht)"));
     SteckerFabwahl_GroupBox->SetBounds(44, 5, 245, 49);
     SetCursor(SteckerFabwahl_GroupBox, crHandPoint);
     for (int i = 0; i < 8; ++i) {
@@ -201,7 +201,7 @@ void TForm1::PickerAnlegen()
         quadrat->SetBrushColor(ComputerFarbWerte[i]);
         SetCursor(quadrat, crHandPoint);
         quadrat->OnMouseDown = std::bind_front(&TForm1::Farbwahl_ShapesMouseDown, this);
-        quadrat->SetAccessibleText(QStringLiteral("Farbwahl"));
+        quadrat->SetAccessibleText(tr("Farbwahl"));
         quadrat->SetColorTip(true);
         quadrat->SetTakesInput(true);
         quadrat->SetShowsSymbol(true);
@@ -224,9 +224,9 @@ void TForm1::PickerAnlegen()
     StiftColor_Shape = new TShape(StiftFarbWahl_Panel, QStringLiteral("StiftColor_Shape"), stCircle);
     StiftColor_Shape->SetBounds(7, 13, 25, 32);
     StiftColor_Shape->SetBrushColor(clBlack);
-    StiftColor_Shape->SetAccessibleText(QStringLiteral("Gewählter Stift"));
+    StiftColor_Shape->SetAccessibleText(tr("Gewählter Stift"));
     SetCursor(StiftColor_Shape, crNo);
-    GroupBox1 = new TGroupBox(StiftFarbWahl_Panel, QStringLiteral("GroupBox1"), QStringLiteral("Stift FarbwahlBox"));
+    GroupBox1 = new TGroupBox(StiftFarbWahl_Panel, QStringLiteral("GroupBox1"), tr("Stift FarbwahlBox"));
     GroupBox1->SetBounds(38, 5, 113, 44);
     const struct {
         TShape** ziel;
@@ -242,7 +242,7 @@ void TForm1::PickerAnlegen()
         (*s.ziel)->SetBrushColor(s.farbe);
         SetCursor(*s.ziel, crHandPoint);
         (*s.ziel)->OnMouseDown = std::bind_front(&TForm1::StiftFarbwahl_MouseDown, this);
-        (*s.ziel)->SetAccessibleText(QStringLiteral("Stiftwahl"));
+        (*s.ziel)->SetAccessibleText(tr("Stiftwahl"));
         (*s.ziel)->SetColorTip(true);
         (*s.ziel)->SetTakesInput(true);
     }
@@ -296,7 +296,7 @@ void TForm1::BrettAnlegen()
             loch->SetBounds(SteckerLinks[p], 8, 33, 25);
             loch->SetBrushColor(clGray);
             loch->OnMouseDown = std::bind_front(SteckerHandler[zeile], this);
-            loch->SetAccessibleText(QStringLiteral("Zeile %1, Platz %2").arg(zeile).arg(p + 1));
+            loch->SetAccessibleText(tr("Zeile %1, Platz %2").arg(zeile).arg(p + 1));
             loch->SetTakesInput(true);
             loch->SetShowsSymbol(true);
             SteckerShapes[zeile][p] = loch;
@@ -306,7 +306,7 @@ void TForm1::BrettAnlegen()
             klein->SetBounds(2 + 18 * (p / 2), p % 2 == 0 ? 6 : 22, 17, 12);
             klein->SetBrushColor(clGray);
             klein->OnMouseDown = std::bind_front(StiftHandler[zeile], this);
-            klein->SetAccessibleText(QStringLiteral("Zeile %1, Bewertungsstift %2").arg(zeile).arg(p + 1));
+            klein->SetAccessibleText(tr("Zeile %1, Bewertungsstift %2").arg(zeile).arg(p + 1));
             klein->SetTakesInput(true);
             StiftShapes[zeile][p] = klein;
         }
@@ -317,7 +317,7 @@ void TForm1::BrettAnlegen()
 
 void TForm1::BedienfeldAnlegen()
 {
-    GroupBox3 = new TGroupBox(Client(), QStringLiteral("GroupBox3"), QStringLiteral("Bedienfeld"));
+    GroupBox3 = new TGroupBox(Client(), QStringLiteral("GroupBox3"), tr("Bedienfeld"));
     GroupBox3->SetBounds(480, 183, 201, 289);
     SetFont(GroupBox3, "MS Sans Serif", -11, true);
     SetCursor(GroupBox3, crNo);
@@ -328,15 +328,15 @@ void TForm1::BedienfeldAnlegen()
         TBitBtnKind art;
         int oben;
     } knoepfe[] = {
-        {&Pruefen_BitBtn, "Pruefen_BitBtn", "Computer Prüfen ", bkCustom, 16},
-        {&FarbCodeGeprueft_BitBtn, "FarbCodeGeprueft_BitBtn", "Mensch Geprüft", bkOK, 64},
-        {&ZeigeFarbCode_BitBtn, "ZeigeFarbCode_BitBtn", "Zeige Farbcode", bkHelp, 112},
-        {&NeuesSpiel_BitBtn, "NeuesSpiel_BitBtn", "Neues Spiel", bkCancel, 160},
-        {&FarbMekerBox_BitBnt, "FarbMekerBox_BitBnt", "Farbcode MerkerBox", bkHelp, 216},
-        {&BitBtn3, "BitBtn3", "Schließen", bkClose, 256},
+        {&Pruefen_BitBtn, "Pruefen_BitBtn", QT_TR_NOOP("Computer Prüfen "), bkCustom, 16},
+        {&FarbCodeGeprueft_BitBtn, "FarbCodeGeprueft_BitBtn", QT_TR_NOOP("Mensch Geprüft"), bkOK, 64},
+        {&ZeigeFarbCode_BitBtn, "ZeigeFarbCode_BitBtn", QT_TR_NOOP("Zeige Farbcode"), bkHelp, 112},
+        {&NeuesSpiel_BitBtn, "NeuesSpiel_BitBtn", QT_TR_NOOP("Neues Spiel"), bkCancel, 160},
+        {&FarbMekerBox_BitBnt, "FarbMekerBox_BitBnt", QT_TR_NOOP("Farbcode MerkerBox"), bkHelp, 216},
+        {&BitBtn3, "BitBtn3", QT_TR_NOOP("Schließen"), bkClose, 256},
     };
     for (const auto& k : knoepfe) {
-        *k.ziel = new TBitBtn(GroupBox3, QString::fromLatin1(k.name), QString::fromUtf8(k.titel), k.art);
+        *k.ziel = new TBitBtn(GroupBox3, QString::fromLatin1(k.name), tr(k.titel), k.art);
         (*k.ziel)->SetBounds(24, k.oben, 145, 25);
         SetCursor(*k.ziel, crHandPoint);
         // The stock kinds only choose the picture here; none of them answers Enter or Escape.
@@ -394,9 +394,16 @@ void TForm1::FarbenAnzeigen()
 
 void TForm1::MeldungAnzeigen(const char* text)
 {
+    MeldungAnzeigen(*text ? tr(text) : QString());
+}
+
+void TForm1::MeldungAnzeigen(const QString& uebersetzt)
+{
     BlinkZaehler = 0;
     StatusBarTimer->SetEnabled(false);
     // At most 79 bytes, cut on a character boundary, so the text always fits its buffer.
+    const QByteArray utf8 = uebersetzt.toUtf8();
+    const char* text = utf8.constData();
     size_t laenge = std::strlen(text);
     if (laenge > sizeof MeldungsText - 1) {
         laenge = sizeof MeldungsText - 1;
@@ -408,11 +415,6 @@ void TForm1::MeldungAnzeigen(const char* text)
     StatusBar->SetMessage(QString::fromUtf8(MeldungsText));
     StatusBarTimer->SetInterval(1000);
     StatusBarTimer->SetEnabled(true);
-}
-
-void TForm1::MeldungAnzeigen(const QString& text)
-{
-    MeldungAnzeigen(text.toUtf8().constData());
 }
 
 void TForm1::StatusBarTimerTimer(TObject*)
@@ -433,7 +435,7 @@ void TForm1::StatusBarTimerTimer(TObject*)
 
 void TForm1::InfoText(const char* text)
 {
-    Info_StaticText->SetCaption(QString::fromUtf8(text));
+    Info_StaticText->SetCaption(tr(text));
 }
 
 void TForm1::LoescheSpielfeld()
@@ -539,7 +541,7 @@ void TForm1::PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8],
                        int32_t index)
 {
     if (AktiveZeile != zeile) {
-        MeldungAnzeigen("Diese Zeile ist gesperrt.");
+        MeldungAnzeigen(QT_TR_NOOP("Diese Zeile ist gesperrt."));
         return;
     }
     MeldungAnzeigen("");

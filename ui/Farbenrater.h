@@ -85,8 +85,10 @@ public:
     void SetzeStiftFarbe(int32_t zeile, int32_t feld, TColor farbe);
     void FelderAnzeigen();
     void FarbenAnzeigen();
+    // The German source texts go through the player's language; an already translated text is
+    // shown as it is. Both blink it in the status bar, cut to MeldungsText's 79 bytes.
     void MeldungAnzeigen(const char* text);
-    void MeldungAnzeigen(const QString& text);
+    void MeldungAnzeigen(const QString& uebersetzt);
     void LoescheSpielfeld();
     void LoescheZeilenMarken();
     void SetzeZeilenMarke(int32_t zeile, TColor farbe);
@@ -97,6 +99,7 @@ public:
     void ZeileWeiter(bool markieren);
     // Row 9 has become active: the board scrolls down to the last rows.
     void BrettScrollen(int32_t zeile);
+    // A German source text (marked with QT_TR_NOOP in TForm1's context), in the player's language.
     void InfoText(const char* text);
 
     // Turn flow

@@ -9,7 +9,7 @@
 
 TForm2* Form2 = nullptr;
 
-TForm2::TForm2() : TForm(QStringLiteral("Form2"), QStringLiteral("Auflösung"))
+TForm2::TForm2() : TForm(QStringLiteral("Form2"), tr("Auflösung"))
 {
     SetClientSize(378, 105);
     SetBorder(biNone, true);
@@ -21,12 +21,11 @@ TForm2::TForm2() : TForm(QStringLiteral("Form2"), QStringLiteral("Auflösung"))
         kreis->SetBounds(1 + 35 * i, 9, 33, 25);
         kreis->SetBrushColor(FarbWerte[i]);
         SetCursor(kreis, crHandPoint);
-        kreis->SetAccessibleText(QStringLiteral("Geheimcode Platz %1").arg(i + 1));
+        kreis->SetAccessibleText(tr("Geheimcode Platz %1").arg(i + 1));
         kreis->SetShowsSymbol(true);
         CZufallsCode_Shape[i] = kreis;
     }
-    NeuesSpiel_BitBtn1 =
-        new TBitBtn(Client(), QStringLiteral("NeuesSpiel_BitBtn1"), QStringLiteral("Neues Spiel"), bkAbort);
+    NeuesSpiel_BitBtn1 = new TBitBtn(Client(), QStringLiteral("NeuesSpiel_BitBtn1"), tr("Neues Spiel"), bkAbort);
     NeuesSpiel_BitBtn1->SetBounds(128, 64, 105, 25);
     NeuesSpiel_BitBtn1->OnClick = std::bind_front(&TForm2::NeuesSpiel_BitBtn1Click, this);
 }

@@ -4,17 +4,17 @@
 #include "game/Spielzustand.h"
 #include "ui/Farbenrater.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 TForm3* Form3 = nullptr;
 
-TForm3::TForm3()
-    : TForm(QStringLiteral("Form3"), QStringLiteral("Farbcode  MerkerBox   Hier können Sie Ihren Farbcode eingeben."))
+TForm3::TForm3() : TForm(QStringLiteral("Form3"), tr("Farbcode  MerkerBox   Hier können Sie Ihren Farbcode eingeben."))
 {
     SetClientSize(435, 82);
     SetBorder(biNone, true);
     FarbcodeMerkerBoxColse_BitBtn =
-        new TBitBtn(Client(), QStringLiteral("FarbcodeMerkerBoxColse_BitBtn"), QStringLiteral("Schließen"), bkCancel);
+        new TBitBtn(Client(), QStringLiteral("FarbcodeMerkerBoxColse_BitBtn"), tr("Schließen"), bkCancel);
     FarbcodeMerkerBoxColse_BitBtn->SetBounds(176, 56, 97, 25);
     FarbcodeMerkerBoxColse_BitBtn->OnClick = std::bind_front(&TForm3::FarbcodeMerkerBoxColse_BitBtnClick, this);
     Panel1 = new TPanel(Client(), QStringLiteral("Panel1"));
@@ -26,7 +26,7 @@ TForm3::TForm3()
         kreis->SetBounds(links[i], 8, 33, 25);
         kreis->SetBrushColor(clGray);
         SetCursor(kreis, crHandPoint);
-        kreis->SetAccessibleText(QStringLiteral("Merker Platz %1").arg(i + 1));
+        kreis->SetAccessibleText(tr("Merker Platz %1").arg(i + 1));
         kreis->SetColorTip(true);
         kreis->SetTakesInput(true);
         kreis->SetShowsSymbol(true);
@@ -66,7 +66,8 @@ void TForm3::FormShow(TObject*)
 {
     Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
     Form1->ShowFarbwahl_Shape->Show();
-    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("FarbwahlBox (clicke auf ein Quadraht)"));
+    Form1->SteckerFabwahl_GroupBox->SetCaption(
+        QCoreApplication::translate("TForm1", "FarbwahlBox (clicke auf ein Quadraht)"));
 }
 
 void TForm3::FormHide(TObject*)
@@ -75,5 +76,5 @@ void TForm3::FormHide(TObject*)
         return;
     Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
     Form1->ShowFarbwahl_Shape->Hide();
-    Form1->SteckerFabwahl_GroupBox->SetCaption(QStringLiteral("Mögliche Farben"));
+    Form1->SteckerFabwahl_GroupBox->SetCaption(QCoreApplication::translate("TForm1", "Mögliche Farben"));
 }

@@ -12,8 +12,9 @@
 
 namespace {
 
-constexpr const char* TextComputerRaet = "Spieler: Computer.\nBitte Farbcode überprüfen.\nSchwarze und weisse "
-                                         "Steine setzen.\nAuf\n[Mensch Geprüft]\nclicken.";
+constexpr const char* TextComputerRaet =
+    QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nBitte Farbcode überprüfen.\nSchwarze und weisse Steine "
+                                "setzen.\nAuf\n[Mensch Geprüft]\nclicken.");
 
 // Shows the secret in the solution window.
 void GeheimcodeZeigen()
@@ -46,7 +47,7 @@ void TForm1::NeuesSpiel_BitBtnClick(TObject*)
     Pruefen_BitBtn->SetEnabled(false);
     FarbCodeGeprueft_BitBtn->SetEnabled(false);
     ZeigeFarbCode_BitBtn->SetEnabled(false);
-    InfoText("Neues Spiel");
+    InfoText(QT_TR_NOOP("Neues Spiel"));
     SteckerZeilenFreigeben(false);
     StiftZeilenFreigeben(false);
     Form2->Hide();
@@ -54,7 +55,7 @@ void TForm1::NeuesSpiel_BitBtnClick(TObject*)
     StiftFarbe = clBlack;
     StiftFarbIndex = StiftSchwarz;
     StiftColor_Shape->SetBrushColor(clBlack);
-    MeldungAnzeigen("Komm und Spiel mit mir.");
+    MeldungAnzeigen(QT_TR_NOOP("Komm und Spiel mit mir."));
     ScrollBox1->SetVertScrollBarPosition(0);
     AktiveZeile = 1;
     Weiss = 0;
@@ -101,7 +102,7 @@ void TForm1::StarteDemo()
     AktiveZeile = 1;
     Tastatur.Refresh();
     Kandidaten->SetAll();
-    MeldungAnzeigen("Bitte warten");
+    MeldungAnzeigen(QT_TR_NOOP("Bitte warten"));
     AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
     ZufallsCodeZiehen();
     GeheimcodeZeigen();
@@ -114,13 +115,13 @@ void TForm1::Pruefen_BitBtnClick(TObject*)
     Schwarz = 0;
     for (int p = 0; p < AnzahlFelder; ++p) {
         if (SteckerFeld[AktiveZeile][p] < 0) {
-            MeldungAnzeigen("Es müssen alle Felder besetzt sein.");
+            MeldungAnzeigen(QT_TR_NOOP("Es müssen alle Felder besetzt sein."));
             return;
         }
     }
     const bool gewonnen = BewerteZeile(AnzahlFelder, Schwarz, Weiss);
     if (gewonnen) {
-        InfoText("Spieler: Mensch\n\nSie haben den Code Gelöst.");
+        InfoText(QT_TR_NOOP("Spieler: Mensch\n\nSie haben den Code Gelöst."));
         Pruefen_BitBtn->SetEnabled(false);
         // The game is over: the board keeps the winning row as it was scored.
         SteckerZeilenFreigeben(false);
@@ -138,7 +139,7 @@ void TForm1::Pruefen_BitBtnClick(TObject*)
             // so that this answer's filter is never dropped and the test below sees every answer.
             WorkThread->PhaseAbwarten();
             if (!Kandidaten->TestBit(index))
-                MeldungAnzeigen("*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.");
+                MeldungAnzeigen(QT_TR_NOOP("*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich."));
             else
                 MeldungAnzeigen("");
             Kandidaten->ResetBit(index);
@@ -167,12 +168,12 @@ void TForm1::FarbCodeGeprueft_BitBtnClick(TObject*)
     // and none at all once the game is won.
     StiftZeilenFreigeben(false);
     if (Schwarz == AnzahlFelder) {
-        InfoText("Spieler: Computer\nIch habe Gewonnen.");
+        InfoText(QT_TR_NOOP("Spieler: Computer\nIch habe Gewonnen."));
         return;
     }
     WorkThread->PhaseAbwarten();
     Kandidaten->ResetBit(CodeIndex);
-    InfoText("Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch.");
+    InfoText(QT_TR_NOOP("Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch."));
     WorkThread->AuftragStarten(SpielerModus);
 }
 
@@ -225,12 +226,12 @@ void TForm1::DemoZeileAnzeigen(int32_t zeile)
 
 void TForm1::DemoEndeAnzeigen()
 {
-    InfoText("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!");
+    InfoText(QT_TR_NOOP("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
 }
 
 void TForm1::WiderspruchZeigen()
 {
-    MeldungAnzeigen("Sie haben eine falsche Angabe gemacht");
-    InfoText("Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!");
+    MeldungAnzeigen(QT_TR_NOOP("Sie haben eine falsche Angabe gemacht"));
+    InfoText(QT_TR_NOOP("Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!"));
     FarbCodeGeprueft_BitBtn->SetEnabled(false);
 }

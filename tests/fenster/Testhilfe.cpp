@@ -9,6 +9,8 @@ int main(int argc, char** argv)
     // The program reads no command line; the suite keeps its own arguments for GoogleTest.
     const auto anwendung = AnwendungErzeugen();
     AnwendungEinrichten();
+    // The suites read the German texts, whatever language the desktop running them speaks.
+    SpracheEinrichten({QStringLiteral("de")});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
