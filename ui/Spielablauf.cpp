@@ -5,6 +5,7 @@
 #include "game/Main.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
+#include "solver/StarkeRatesuche.h"
 #include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
@@ -76,6 +77,7 @@ void TForm1::ZeileWeiter(bool markieren)
 void TForm1::StarteSpiel()
 {
     AltenAuftragBeenden();
+    StarkerComputer = MenuStarkerComputer->Checked();
     LoescheSpielfeld();
     SetzeZeilenMarke(AktiveZeile, clRed);
     Tastatur.Refresh();
@@ -88,6 +90,11 @@ void TForm1::StarteSpiel()
         Kandidaten->SetAll();
         AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
         ZufallsCodeZiehen();
+        if (StarkerComputer) {
+            // The strong player opens with the guess that tells most on this board.
+            CodeIndex = StarkerErsterZug(AnzahlFarben, AnzahlFelder);
+            IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
+        }
         for (int p = 0; p < AnzahlFelder; ++p)
             SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
         InfoText(TextComputerRaet);
@@ -97,6 +104,7 @@ void TForm1::StarteSpiel()
 void TForm1::StarteDemo()
 {
     AltenAuftragBeenden();
+    StarkerComputer = MenuStarkerComputer->Checked();
     LoescheSpielfeld();
     AktiveZeile = 1;
     Tastatur.Refresh();

@@ -2,6 +2,7 @@
 // Whole games through the widgets, as a player plays them, in all three modes.
 #include "Testhilfe.h"
 #include "game/Main.h"
+#include "solver/StarkeRatesuche.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
@@ -187,40 +188,67 @@ TEST(SpielMensch, ComputerFrechInsultsImpossibleGuessesOnly)
 
 TEST(SpielComputer, TheComputerFindsTheHumansCode)
 {
-    SpielBeginnen(ModusComputer, 6, 4);
-    EXPECT_FALSE(Form1->Pruefen_BitBtn->Enabled());
-    EXPECT_FALSE(Form1->ZeigeFarbCode_BitBtn->Enabled());
-    EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Fraben"));
-    const int8_t geheim[4] = {3, 3, 0, 5};
-    for (int zug = 0; zug < 40; ++zug) {
-        ASSERT_TRUE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
-        EXPECT_TRUE(Info().startsWith(QStringLiteral("Spieler: Computer.\nBitte Farbcode überprüfen.")));
-        for (int p = 0; p < 4; ++p)
-            EXPECT_EQ(Form1->SteckerShapes[AktiveZeile][p]->BrushColor(), ComputerFarbTabelle[FarbCode[p]]);
-        int32_t schwarz, weiss;
-        BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
-        std::vector<int> stifte;
-        for (int p = 0; p < 4; ++p)
-            stifte.push_back(p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : StiftGrau);
-        StifteSetzen(stifte);
-        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
-        if (schwarz == 4) {
-            EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer\nIch habe Gewonnen."));
-            EXPECT_FALSE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
-            EXPECT_FALSE(WorkThread->Aktiv);
-            // The won game is over: the answer stays on the board.
-            Druecken(Form1->StiftGray_Shape);
-            Druecken(Form1->StiftShapes[AktiveZeile][0]);
-            EXPECT_EQ(StiftFeld[AktiveZeile][0], StiftSchwarz);
-            return;
+    // Plainly, and with Optionen → Starker Computer, which counts from the next game on and then
+    // opens with its first guess and finds any code of this board within six guesses.
+    for (const bool stark : {false, true}) {
+        SpielBeginnen(ModusComputer, 6, 4);
+        if (stark) {
+            Form1->MenuStarkerComputer->trigger();
+            EXPECT_FALSE(StarkerComputer);
+            SpielBeginnen(ModusComputer, 6, 4);
+            EXPECT_TRUE(StarkerComputer);
+            EXPECT_EQ(CodeIndex, StarkerErsterZug(6, 4));
         }
-        const int zeile = AktiveZeile;
-        WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
-        EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
-        EXPECT_EQ(AktiveZeile, std::min(zeile + 1, 12));
-        EXPECT_EQ(Form1->ZeilenLabels[AktiveZeile]->Color(), clRed);
+        EXPECT_FALSE(Form1->Pruefen_BitBtn->Enabled());
+        EXPECT_FALSE(Form1->ZeigeFarbCode_BitBtn->Enabled());
+        EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Fraben"));
+        const int8_t geheim[4] = {3, 3, 0, 5};
+        std::vector<std::vector<int8_t>> frueher; // earlier guesses; the rule gives their answers
+        for (int zug = 1; zug <= 40; ++zug) {
+            ASSERT_TRUE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+            EXPECT_TRUE(Info().startsWith(QStringLiteral("Spieler: Computer.\nBitte Farbcode überprüfen.")));
+            for (int p = 0; p < 4; ++p)
+                EXPECT_EQ(Form1->SteckerShapes[AktiveZeile][p]->BrushColor(), ComputerFarbTabelle[FarbCode[p]]);
+            int32_t schwarz, weiss;
+            BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
+            // Every guess could still be the code: it answers each earlier guess as the code did.
+            for (const auto& alt : frueher) {
+                int32_t s1, w1, s2, w2;
+                BewerteCode(FarbCode, alt.data(), 4, s1, w1);
+                BewerteCode(geheim, alt.data(), 4, s2, w2);
+                EXPECT_EQ(std::pair(s1, w1), std::pair(s2, w2)) << zug;
+            }
+            frueher.emplace_back(FarbCode, FarbCode + 4);
+            std::vector<int> stifte;
+            for (int p = 0; p < 4; ++p)
+                stifte.push_back(p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : StiftGrau);
+            StifteSetzen(stifte);
+            QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+            if (schwarz == 4) {
+                EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer\nIch habe Gewonnen."));
+                EXPECT_FALSE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+                EXPECT_FALSE(WorkThread->Aktiv);
+                // The won game is over: the answer stays on the board.
+                Druecken(Form1->StiftGray_Shape);
+                Druecken(Form1->StiftShapes[AktiveZeile][0]);
+                EXPECT_EQ(StiftFeld[AktiveZeile][0], StiftSchwarz);
+                if (stark) {
+                    EXPECT_LE(zug, 6);
+                }
+                break;
+            }
+            ASSERT_LT(zug, 40) << "the computer did not find the code";
+            const int zeile = AktiveZeile;
+            WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+            EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
+            EXPECT_EQ(AktiveZeile, std::min(zeile + 1, 12));
+            EXPECT_EQ(Form1->ZeilenLabels[AktiveZeile]->Color(), clRed);
+        }
     }
-    FAIL() << "the computer did not find the code";
+    // Unticked again: the next game is the plain one.
+    Form1->MenuStarkerComputer->trigger();
+    SpielBeginnen(ModusComputer, 6, 4);
+    EXPECT_FALSE(StarkerComputer);
 }
 
 TEST(SpielComputer, PairedCountingOfFourRedsIsAContradiction)
@@ -324,8 +352,13 @@ void DemoBrettPruefen()
 
 TEST(SpielDemo, PlaysToTheEndAndFindsTheSecret)
 {
-    for (auto [farben, felder] : {std::pair{2, 2}, std::pair{6, 4}, std::pair{8, 8}}) {
+    // The last two with Optionen → Starker Computer.
+    for (auto [farben, felder, stark] :
+         {std::tuple{2, 2, false}, {6, 4, false}, {8, 8, false}, {6, 4, true}, {8, 8, true}}) {
+        if (Form1->MenuStarkerComputer->Checked() != stark)
+            Form1->MenuStarkerComputer->trigger();
         SpielBeginnen(ModusDemo, farben, felder);
+        EXPECT_EQ(StarkerComputer, stark);
         EXPECT_TRUE(Form1->ZeigeFarbCode_BitBtn->Enabled());
         EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Farben"));
         WARTE_BIS(Info() == QStringLiteral("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
@@ -333,7 +366,19 @@ TEST(SpielDemo, PlaysToTheEndAndFindsTheSecret)
         EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
         EXPECT_FALSE(WorkThread->Aktiv);
         DemoBrettPruefen();
+        if (stark) {
+            EXPECT_EQ(ZeileZuIndex(1, farben, felder), StarkerErsterZug(farben, felder));
+            // Each row could still have been the secret: it answers every row above as the secret did.
+            for (int zeile = 2; zeile <= 12 && SteckerFeld[zeile][0] >= 0; ++zeile)
+                for (int oben = 1; oben < zeile; ++oben) {
+                    int32_t s1, w1, s2, w2;
+                    BewerteCode(SteckerFeld[zeile], SteckerFeld[oben], felder, s1, w1);
+                    BewerteCode(FarbCode, SteckerFeld[oben], felder, s2, w2);
+                    EXPECT_EQ(std::pair(s1, w1), std::pair(s2, w2)) << zeile << " " << oben;
+                }
+        }
     }
+    Form1->MenuStarkerComputer->trigger();
 }
 
 TEST(SpielDemo, NewGameFromEitherWindowStopsIt)

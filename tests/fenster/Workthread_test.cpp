@@ -92,9 +92,10 @@ struct EigenerArbeiter {
     }
     ~EigenerArbeiter() { Arbeiter.Shutdown(); }
     // A job of the given mode on an F^n board, the guess and the answer set as the turn flow sets them.
-    void Starten(int32_t modus, int32_t F, int32_t n)
+    void Starten(int32_t modus, int32_t F, int32_t n, bool stark = false)
     {
         SpielerModus = modus;
+        StarkerComputer = stark;
         AnzahlFarben = F;
         AnzahlFelder = n;
         AnzahlKombinationen = Kombinationen(F, n);
@@ -106,6 +107,7 @@ struct EigenerArbeiter {
         }
         BewerteCode(FarbCode, RateCode, n, Schwarz, Weiss);
         Arbeiter.AuftragStarten(modus);
+        StarkerComputer = false; // the job has its copy
     }
     void Abwarten() { Arbeiter.PhaseAbwarten(); }
 };
@@ -140,16 +142,36 @@ TEST(Worker, ReportsOfADemoComeInTheOrderOfTheGame)
 
 TEST(Worker, AComputerGuessIsShownWithAFullBarAndRequestsWhileBusyAreDropped)
 {
-    EigenerArbeiter a;
-    a.Starten(ModusComputer, 8, 8);
-    a.Arbeiter.AuftragStarten(ModusDemo); // busy: dropped
-    EXPECT_EQ(a.Arbeiter.Auftrag, ModusComputer);
-    a.Abwarten();
-    const auto& e = a.Anzeige.Ereignisse;
-    ASSERT_GE(e.size(), 2u);
-    EXPECT_TRUE(e[e.size() - 2].starts_with("rate ")) << e[e.size() - 2];
-    EXPECT_EQ(e.back(), "bar 100");
-    EXPECT_FALSE(a.Anzeige.Gesehen("zug"));
+    // Also the strong player's: the filter fills the first half of the bar, its search the second.
+    for (const bool stark : {false, true}) {
+        EigenerArbeiter a;
+        a.Starten(ModusComputer, 8, 8, stark);
+        a.Arbeiter.AuftragStarten(ModusDemo); // busy: dropped
+        EXPECT_EQ(a.Arbeiter.Auftrag, ModusComputer);
+        a.Abwarten();
+        const auto& e = a.Anzeige.Ereignisse;
+        ASSERT_GE(e.size(), 2u);
+        EXPECT_TRUE(e[e.size() - 2].starts_with("rate ")) << e[e.size() - 2];
+        EXPECT_EQ(e.back(), "bar 100");
+        EXPECT_FALSE(a.Anzeige.Gesehen("zug"));
+        int32_t vorher = -1;
+        bool zweiteHaelfte = false;
+        for (const std::string& ereignis : e)
+            if (ereignis.starts_with("bar ")) {
+                const int32_t prozent = std::stoi(ereignis.substr(4));
+                EXPECT_GE(prozent, vorher) << stark;
+                zweiteHaelfte |= prozent >= 50 && prozent < 100;
+                vorher = prozent;
+            }
+        EXPECT_TRUE(zweiteHaelfte) << stark;
+        // The guess answers the job's guess as the job's answer says.
+        int8_t code[10];
+        IndexZuCode(8, 8, std::stoi(e[e.size() - 2].substr(5)), code);
+        int32_t s = 0;
+        int32_t w = 0;
+        BewerteCode(code, FarbCode, 8, s, w);
+        EXPECT_EQ(std::pair(s, w), std::pair(Schwarz, Weiss)) << stark;
+    }
 }
 
 // The guard on the main thread: a job stopped while its result waits there shows nothing more,
@@ -168,9 +190,15 @@ TEST(Worker, AJobStoppedWhileItsReportWaitsShowsNothingMore)
 
 TEST(Worker, AStopEndsEveryPhaseWithoutItsResult)
 {
-    for (const int32_t modus : {ModusMensch, ModusComputer, ModusDemo}) {
+    // The strong player's search checks for the stop between its guesses as well; the set is the
+    // next job's again once the phase has ended (checked builds abort otherwise).
+    for (const auto& [modus, stark] : {std::pair{ModusMensch, false},
+                                       {ModusComputer, false},
+                                       {ModusDemo, false},
+                                       {ModusComputer, true},
+                                       {ModusDemo, true}}) {
         EigenerArbeiter a;
-        a.Starten(modus, 8, 8);
+        a.Starten(modus, 8, 8, stark);
         // Taken up, but no event handled yet: the phase is running or waits for the main thread.
         while (!a.Arbeiter.PhaseLaeuft())
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -181,5 +209,10 @@ TEST(Worker, AStopEndsEveryPhaseWithoutItsResult)
         // The demo's closing steps belong to its own game and still run.
         EXPECT_EQ(a.Anzeige.Gesehen("ende"), modus == ModusDemo) << modus;
         EXPECT_FALSE(a.Arbeiter.PhaseLaeuft());
+        // The next job has the set to itself and runs to its end.
+        a.Anzeige.Ereignisse.clear();
+        a.Starten(ModusComputer, 6, 4);
+        a.Abwarten();
+        EXPECT_TRUE(a.Anzeige.Gesehen("rate")) << modus;
     }
 }
