@@ -353,6 +353,7 @@ void DemoBrettPruefen()
 TEST(SpielDemo, PlaysToTheEndAndFindsTheSecret)
 {
     // The last two with Optionen → Starker Computer.
+    ProgrammStarten();
     for (auto [farben, felder, stark] :
          {std::tuple{2, 2, false}, {6, 4, false}, {8, 8, false}, {6, 4, true}, {8, 8, true}}) {
         if (Form1->MenuStarkerComputer->Checked() != stark)
