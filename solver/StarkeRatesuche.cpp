@@ -254,20 +254,27 @@ int32_t Vorausschauen(const std::vector<int32_t>& codes, const std::vector<Gehei
     std::vector<int32_t> alle(m);
     for (int32_t i = 0; i < m; ++i)
         alle[i] = i;
-    int32_t bester = -1;
-    int32_t besteSumme = INT32_MAX;
-    Wertung besteWertung;
+    // Only the best splits are looked into further: a poor split leaves big classes, which cost
+    // the most to play out and hardly ever win.
+    std::vector<std::pair<Wertung, int32_t>> rangfolge;
     for (int32_t g = 0; g < m; ++g) {
-        if (!weiter(g, m))
-            return -1;
         uint32_t klasse[Klassen] = {};
         for (int32_t s = 0; s < m; ++s)
             ++klasse[antwort[g * m + s]];
-        const Wertung wertung = Werten(klasse);
+        rangfolge.emplace_back(Werten(klasse), g);
+    }
+    std::stable_sort(rangfolge.begin(), rangfolge.end(),
+                     [](const auto& a, const auto& b) { return a.first.Besser(b.first); });
+    const int32_t breite = std::min(m, StarkeVorausschauBreite);
+    int32_t bester = -1;
+    int32_t besteSumme = INT32_MAX;
+    for (int32_t r = 0; r < breite; ++r) {
+        if (!weiter(r, breite))
+            return -1;
+        const int32_t g = rangfolge[r].second;
         const int32_t summe = m + KlassenSumme(antwort.data(), m, alle.data(), m, g);
-        if (summe < besteSumme || (summe == besteSumme && wertung.Besser(besteWertung))) {
+        if (summe < besteSumme) { // among equals the better split, which comes first
             besteSumme = summe;
-            besteWertung = wertung;
             bester = g;
         }
     }

@@ -17,6 +17,8 @@ constexpr int32_t StarkeGeheimProbe = 1500;
 // A set no bigger than this is looked into one step further: each guess is judged by how many
 // guesses greedy play would need after it, over every code of the set.
 constexpr int32_t StarkeVorausschau = 250;
+// Of those, only this many of the best splits are looked into further.
+constexpr int32_t StarkeVorausschauBreite = 80;
 static_assert(StarkeVorausschau <= StarkeRateProbe && StarkeVorausschau <= StarkeGeheimProbe);
 
 // F^n times the number of codes a guess leaves on average when nothing is known yet: the sum over
