@@ -142,36 +142,16 @@ TEST(Worker, ReportsOfADemoComeInTheOrderOfTheGame)
 
 TEST(Worker, AComputerGuessIsShownWithAFullBarAndRequestsWhileBusyAreDropped)
 {
-    // Also the strong player's: the filter fills the first half of the bar, its search the second.
-    for (const bool stark : {false, true}) {
-        EigenerArbeiter a;
-        a.Starten(ModusComputer, 8, 8, stark);
-        a.Arbeiter.AuftragStarten(ModusDemo); // busy: dropped
-        EXPECT_EQ(a.Arbeiter.Auftrag, ModusComputer);
-        a.Abwarten();
-        const auto& e = a.Anzeige.Ereignisse;
-        ASSERT_GE(e.size(), 2u);
-        EXPECT_TRUE(e[e.size() - 2].starts_with("rate ")) << e[e.size() - 2];
-        EXPECT_EQ(e.back(), "bar 100");
-        EXPECT_FALSE(a.Anzeige.Gesehen("zug"));
-        int32_t vorher = -1;
-        bool zweiteHaelfte = false;
-        for (const std::string& ereignis : e)
-            if (ereignis.starts_with("bar ")) {
-                const int32_t prozent = std::stoi(ereignis.substr(4));
-                EXPECT_GE(prozent, vorher) << stark;
-                zweiteHaelfte |= prozent >= 50 && prozent < 100;
-                vorher = prozent;
-            }
-        EXPECT_TRUE(zweiteHaelfte) << stark;
-        // The guess answers the job's guess as the job's answer says.
-        int8_t code[10];
-        IndexZuCode(8, 8, std::stoi(e[e.size() - 2].substr(5)), code);
-        int32_t s = 0;
-        int32_t w = 0;
-        BewerteCode(code, FarbCode, 8, s, w);
-        EXPECT_EQ(std::pair(s, w), std::pair(Schwarz, Weiss)) << stark;
-    }
+    EigenerArbeiter a;
+    a.Starten(ModusComputer, 8, 8);
+    a.Arbeiter.AuftragStarten(ModusDemo); // busy: dropped
+    EXPECT_EQ(a.Arbeiter.Auftrag, ModusComputer);
+    a.Abwarten();
+    const auto& e = a.Anzeige.Ereignisse;
+    ASSERT_GE(e.size(), 2u);
+    EXPECT_TRUE(e[e.size() - 2].starts_with("rate ")) << e[e.size() - 2];
+    EXPECT_EQ(e.back(), "bar 100");
+    EXPECT_FALSE(a.Anzeige.Gesehen("zug"));
 }
 
 // The guard on the main thread: a job stopped while its result waits there shows nothing more,
