@@ -12,6 +12,7 @@
 int32_t AnzahlFarben = 8;
 int32_t AnzahlFelder = 8;
 int32_t SpielerModus = ModusMensch;
+bool StarkerComputer = false;
 const int32_t MaxKombinationen = static_cast<int32_t>(std::pow(8.0, 8.0) + 10.0);
 int32_t AnzahlKombinationen = MaxKombinationen;
 

@@ -34,6 +34,9 @@ extern const int32_t MaxKombinationen; // 8^8 + 10
 extern int32_t AnzahlKombinationen;    // F^n of the game in progress
 extern BitOperationen* Kandidaten;     // the still possible codes (the solver's, created there)
 extern TWorkThread* WorkThread;        // the solver's worker (created by the main window)
+// The strong computer player in modes "Computer" and "Demo": taken from Optionen → Starker
+// Computer when a game starts, so a change counts from the next game on; off at every start.
+extern bool StarkerComputer;
 
 // Board and codes
 extern int32_t AktiveZeile; // 1..12; 0 before the first game

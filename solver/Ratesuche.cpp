@@ -3,7 +3,6 @@
 
 #include "solver/BitOperationen.h"
 
-#include <atomic>
 #include <bit>
 
 namespace {
@@ -12,15 +11,14 @@ namespace {
 // empty, and 64 indices per step make the fallback cheap even for 8^8 codes.
 int32_t NiedrigsterKandidat(const BitOperationen& kandidaten, int32_t anzahl)
 {
-    uint64_t* woerter = kandidaten.Woerter();
+    // Plain reads: the set belongs to the running phase, and nobody else touches it meanwhile.
+    const uint64_t* woerter = kandidaten.Woerter();
     const int32_t ganze = anzahl / 64;
-    // Atomic reads: the main thread may clear a bit of the same word at the same time.
-    auto lesen = [woerter](int32_t w) { return std::atomic_ref<uint64_t>(woerter[w]).load(std::memory_order_relaxed); };
     for (int32_t w = 0; w < ganze; ++w)
-        if (const uint64_t wort = lesen(w))
+        if (const uint64_t wort = woerter[w])
             return w * 64 + std::countr_zero(wort);
     if (const int32_t rest = anzahl % 64) {
-        const uint64_t wort = lesen(ganze) & ((uint64_t{1} << rest) - 1); // bits from anzahl on do not count
+        const uint64_t wort = woerter[ganze] & ((uint64_t{1} << rest) - 1); // bits from anzahl on do not count
         if (wort)
             return ganze * 64 + std::countr_zero(wort);
     }

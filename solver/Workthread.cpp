@@ -5,6 +5,7 @@
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
 #include "solver/Ratesuche.h"
+#include "solver/StarkeRatesuche.h"
 
 #include <cstring>
 
@@ -41,6 +42,7 @@ void TWorkThread::AuftragStarten(int32_t phase)
         Daten.Schwarz = Schwarz;
         Daten.Weiss = Weiss;
         Daten.Zeile = AktiveZeile;
+        Daten.Stark = StarkerComputer;
         std::memcpy(Daten.Rate, RateCode, sizeof Daten.Rate);
         std::memcpy(Daten.Farb, FarbCode, sizeof Daten.Farb);
         Nummer.fetch_add(1, std::memory_order_acq_rel);
@@ -158,9 +160,48 @@ void TWorkThread::PhaseBeenden(const std::function<void()>& ergebnis)
     });
 }
 
+namespace {
+
+// The filter's progress on the first half of the bar, when the strong search fills the second.
+class HalberBalken : public DurchgangsBegleiter {
+public:
+    explicit HalberBalken(DurchgangsBegleiter& ganz) : Ganz(ganz) {}
+    bool Gestoppt() override { return Ganz.Gestoppt(); }
+    void Fortschritt(int32_t zaehler) override { Ganz.Fortschritt(zaehler / 2); }
+
+private:
+    DurchgangsBegleiter& Ganz;
+};
+
+} // namespace
+
 bool TWorkThread::Filtern(bool demo)
 {
+    if (Job.Stark && !demo) {
+        HalberBalken halb(*this);
+        return SpielDurchgang(Pruefung, *Kandidaten, Job.N, demo, Beseitigt, GezeigtePosition, halb);
+    }
     return SpielDurchgang(Pruefung, *Kandidaten, Job.N, demo, Beseitigt, GezeigtePosition, *this);
+}
+
+int32_t TWorkThread::NaechsterRateCode(int32_t grenze, bool balken)
+{
+    if (!Job.Stark)
+        return RateCodeSuchen(*Kandidaten, Job.N, grenze, Zufallszahl);
+    // The guesses weighed so far, as the second half of the bar; checked for a stop before each.
+    int32_t gezeigt = -1;
+    return StarkenRateCodeSuchen(*Kandidaten, Job.F, Job.n, Job.N, Zufallszahl,
+                                 [this, balken, &gezeigt](int32_t fertig, int32_t gesamt) {
+                                     if (Gestoppt())
+                                         return false;
+                                     const int32_t prozent = 50 + 50 * fertig / gesamt;
+                                     if (balken && prozent != gezeigt) {
+                                         gezeigt = prozent;
+                                         // Rounded up, so that the window's truncated percentage is this one.
+                                         Fortschritt(static_cast<int32_t>((int64_t{Job.N} * prozent + 99) / 100));
+                                     }
+                                     return true;
+                                 });
 }
 
 void TWorkThread::MenschFiltern()
@@ -179,7 +220,9 @@ void TWorkThread::ComputerRaten()
     if (!Filtern(false))
         return;
     if (Kandidaten->AnyBitSet(Job.N)) {
-        const int32_t index = RateCodeSuchen(*Kandidaten, Job.N, 1000, Zufallszahl);
+        const int32_t index = NaechsterRateCode(1000, true);
+        if (index < 0)
+            return;
         PhaseBeenden([this, index] { Anzeige->RatecodeZeigen(index); });
     } else {
         PhaseBeenden([this] { Anzeige->WiderspruchZeigen(); });
@@ -206,7 +249,10 @@ void TWorkThread::DemoSpielen()
     Beseitigt = 0;
     int32_t zeile = Job.Zeile;
     while (!Gestoppt()) {
-        const int32_t index = RateCodeSuchen(*Kandidaten, Job.N, 10, Zufallszahl);
+        // The demo's bar counts the codes removed in this game: the search does not move it.
+        const int32_t index = NaechsterRateCode(10, false);
+        if (index < 0)
+            break;
         int8_t rate[10] = {};
         IndexZuCode(Job.F, Job.n, index, rate);
         int32_t schwarz = 0;

@@ -61,6 +61,7 @@ private:
         int32_t Schwarz = 0;
         int32_t Weiss = 0;
         int32_t Zeile = 0;
+        bool Stark = false; // the strong player's search instead of the random one
         int8_t Rate[10] = {};
         int8_t Farb[10] = {};
     };
@@ -69,6 +70,9 @@ private:
     void ComputerRaten();
     void DemoSpielen();
     void DemoZugZeigen();
+    // The next guess of the running game, or -1 when the job was stopped meanwhile. balken: the
+    // strong search shows its progress in the second half of the bar.
+    int32_t NaechsterRateCode(int32_t grenze, bool balken);
     // Filters the candidates section by section with the prepared answer, checking for a stop
     // and showing progress between sections. False when stopped.
     bool Filtern(bool demo);

@@ -174,6 +174,14 @@ void TForm1::MenueAnlegen()
     MainMenu->Add(MenuAnsicht);
     MenuAnsicht->Add(MenuFarbsymbole);
     MenuFarbsymbole->OnClick = std::bind_front(&TForm1::MenuFarbsymboleClick, this);
+    // The stronger computer player for modes "Computer" and "Demo": off at every start, read when
+    // a game starts.
+    MenuOptionen = new TMenuItem(MainMenu, QStringLiteral("MenuOptionen"), QStringLiteral("Optionen"));
+    MenuStarkerComputer =
+        new TMenuItem(MenuOptionen, QStringLiteral("MenuStarkerComputer"), QStringLiteral("Starker Computer"));
+    MenuStarkerComputer->SetAutoCheck(true);
+    MainMenu->Add(MenuOptionen);
+    MenuOptionen->Add(MenuStarkerComputer);
     SetMenu(MainMenu);
 }
 

@@ -74,6 +74,8 @@ public:
     TMenuItem* MenuClose;
     TMenuItem* MenuAnsicht;
     TMenuItem* MenuFarbsymbole;
+    TMenuItem* MenuOptionen;
+    TMenuItem* MenuStarkerComputer;
 
     // The keyboard: the focus ring walks the places of the active row (code holes, in mode
     // "Computer" key holes); 1-8 choose a colour of the picker, S, W, G a key peg.

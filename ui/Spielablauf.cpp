@@ -5,6 +5,7 @@
 #include "game/Main.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
+#include "solver/StarkeRatesuche.h"
 #include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
@@ -77,6 +78,7 @@ void TForm1::ZeileWeiter(bool markieren)
 void TForm1::StarteSpiel()
 {
     AltenAuftragBeenden();
+    StarkerComputer = MenuStarkerComputer->Checked();
     LoescheSpielfeld();
     SetzeZeilenMarke(AktiveZeile, clRed);
     Tastatur.Refresh();
@@ -89,6 +91,11 @@ void TForm1::StarteSpiel()
         Kandidaten->SetAll();
         AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
         ZufallsCodeZiehen();
+        if (StarkerComputer) {
+            // The strong player opens with the guess that tells most on this board.
+            CodeIndex = StarkerErsterZug(AnzahlFarben, AnzahlFelder);
+            IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
+        }
         for (int p = 0; p < AnzahlFelder; ++p)
             SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
         InfoText(TextComputerRaet);
@@ -98,6 +105,7 @@ void TForm1::StarteSpiel()
 void TForm1::StarteDemo()
 {
     AltenAuftragBeenden();
+    StarkerComputer = MenuStarkerComputer->Checked();
     LoescheSpielfeld();
     AktiveZeile = 1;
     Tastatur.Refresh();

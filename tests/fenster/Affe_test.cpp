@@ -746,6 +746,10 @@ private:
                 return Hilfe();
             if (Wurf(8))
                 return Dialog(Schliessen);
+            // The strong computer counts from the next game on; the model checks its guesses as any.
+            if (Wurf(3))
+                return {"strong computer",
+                        [] { Form1->findChild<QAction*>(QStringLiteral("MenuStarkerComputer"))->trigger(); }};
             // The colour symbols only change how the pegs are drawn.
             return {"colour symbols", [] { Form1->findChild<QAction*>(QStringLiteral("MenuFarbsymbole"))->trigger(); }};
         case 14: {

@@ -2,6 +2,7 @@
 // Whole games through the widgets, as a player plays them, in all three modes.
 #include "Testhilfe.h"
 #include "game/Main.h"
+#include "solver/StarkeRatesuche.h"
 
 #include <QApplication>
 #include <QRadioButton>
@@ -304,6 +305,34 @@ TEST(SpielComputer, TheComputerFindsTheHumansCode)
     FAIL() << "the computer did not find the code";
 }
 
+// Optionen → Starker Computer counts from the next game on; it opens with its first guess and
+// finds any code of this board within six guesses.
+TEST(SpielComputer, TheStrongComputerFromTheNextGameOn)
+{
+    SpielBeginnen(ModusComputer, 6, 4);
+    Form1->MenuStarkerComputer->trigger();
+    EXPECT_FALSE(StarkerComputer);
+    SpielBeginnen(ModusComputer, 6, 4);
+    EXPECT_EQ(CodeIndex, StarkerErsterZug(6, 4));
+    const int8_t geheim[4] = {3, 3, 0, 5};
+    for (int zug = 1;; ++zug) {
+        int32_t schwarz, weiss;
+        BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
+        std::vector<int> stifte;
+        for (int p = 0; p < 4; ++p)
+            stifte.push_back(p < schwarz + weiss ? AntwortStift(p, schwarz, weiss) : StiftGrau);
+        StifteSetzen(stifte);
+        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+        if (schwarz == 4)
+            break;
+        ASSERT_LT(zug, 6);
+        WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
+    }
+    Form1->MenuStarkerComputer->trigger();
+    SpielBeginnen(ModusComputer, 6, 4);
+    EXPECT_FALSE(StarkerComputer);
+}
+
 TEST(SpielComputer, PairedCountingOfFourRedsIsAContradiction)
 {
     SpielBeginnen(ModusComputer, 8, 4);
@@ -405,8 +434,14 @@ void DemoBrettPruefen()
 
 TEST(SpielDemo, PlaysToTheEndAndFindsTheSecret)
 {
-    for (auto [farben, felder] : {std::pair{2, 2}, std::pair{6, 4}, std::pair{8, 8}}) {
+    // The last two with Optionen → Starker Computer.
+    ProgrammStarten();
+    for (auto [farben, felder, stark] :
+         {std::tuple{2, 2, false}, {6, 4, false}, {8, 8, false}, {6, 4, true}, {8, 8, true}}) {
+        if (Form1->MenuStarkerComputer->Checked() != stark)
+            Form1->MenuStarkerComputer->trigger();
         SpielBeginnen(ModusDemo, farben, felder);
+        EXPECT_EQ(StarkerComputer, stark);
         EXPECT_TRUE(Form1->ZeigeFarbCode_BitBtn->Enabled());
         EXPECT_EQ(Form1->SteckerFabwahl_GroupBox->Caption(), QStringLiteral("Mögliche Farben"));
         WARTE_BIS(Info() == QStringLiteral("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
@@ -414,7 +449,9 @@ TEST(SpielDemo, PlaysToTheEndAndFindsTheSecret)
         EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
         EXPECT_FALSE(WorkThread->Aktiv);
         DemoBrettPruefen();
+        EXPECT_TRUE(!stark || ZeileZuIndex(1, farben, felder) == StarkerErsterZug(farben, felder));
     }
+    Form1->MenuStarkerComputer->trigger();
 }
 
 TEST(SpielDemo, NewGameFromEitherWindowStopsIt)

@@ -305,12 +305,18 @@ double Ueberdeckung(const std::vector<bool>& a, const std::vector<bool>& b)
 TEST(Farbsymbole, OffAtStartAndWithThemOnNoTwoColoursLookAlike)
 {
     SpielBeginnen(ModusMensch, 8, 4);
-    // The menu: "Menü" keeps its three items, "Ansicht" follows with "Farbsymbole", unticked.
+    // The menu: "Menü" keeps its three items, "Ansicht" follows with "Farbsymbole", then
+    // "Optionen" with "Starker Computer", both unticked.
     const QList<QAction*> oben = Form1->MainMenu->actions();
-    ASSERT_EQ(oben.size(), 2);
+    ASSERT_EQ(oben.size(), 3);
     EXPECT_EQ(oben[0]->text(), QStringLiteral("Menü"));
     EXPECT_EQ(oben[1]->text(), QStringLiteral("Ansicht"));
+    EXPECT_EQ(oben[2]->text(), QStringLiteral("Optionen"));
     EXPECT_EQ(oben[0]->menu()->actions().size(), 3);
+    EXPECT_EQ(oben[2]->menu()->actions(), QList<QAction*>{Form1->MenuStarkerComputer});
+    EXPECT_EQ(Form1->MenuStarkerComputer->text(), QStringLiteral("Starker Computer"));
+    EXPECT_TRUE(Form1->MenuStarkerComputer->isCheckable());
+    EXPECT_FALSE(Form1->MenuStarkerComputer->Checked());
     EXPECT_FALSE(Form1->MenuFarbsymbole->Checked());
     EXPECT_FALSE(SymbolsShown());
 

@@ -92,9 +92,10 @@ struct EigenerArbeiter {
     }
     ~EigenerArbeiter() { Arbeiter.Shutdown(); }
     // A job of the given mode on an F^n board, the guess and the answer set as the turn flow sets them.
-    void Starten(int32_t modus, int32_t F, int32_t n)
+    void Starten(int32_t modus, int32_t F, int32_t n, bool stark = false)
     {
         SpielerModus = modus;
+        StarkerComputer = stark;
         AnzahlFarben = F;
         AnzahlFelder = n;
         AnzahlKombinationen = Kombinationen(F, n);
@@ -106,6 +107,7 @@ struct EigenerArbeiter {
         }
         BewerteCode(FarbCode, RateCode, n, Schwarz, Weiss);
         Arbeiter.AuftragStarten(modus);
+        StarkerComputer = false; // the job has its copy
     }
     void Abwarten() { Arbeiter.PhaseAbwarten(); }
 };
@@ -168,9 +170,15 @@ TEST(Worker, AJobStoppedWhileItsReportWaitsShowsNothingMore)
 
 TEST(Worker, AStopEndsEveryPhaseWithoutItsResult)
 {
-    for (const int32_t modus : {ModusMensch, ModusComputer, ModusDemo}) {
+    // The strong player's search checks for the stop between its guesses as well; the set is the
+    // next job's again once the phase has ended (checked builds abort otherwise).
+    for (const auto& [modus, stark] : {std::pair{ModusMensch, false},
+                                       {ModusComputer, false},
+                                       {ModusDemo, false},
+                                       {ModusComputer, true},
+                                       {ModusDemo, true}}) {
         EigenerArbeiter a;
-        a.Starten(modus, 8, 8);
+        a.Starten(modus, 8, 8, stark);
         // Taken up, but no event handled yet: the phase is running or waits for the main thread.
         while (!a.Arbeiter.PhaseLaeuft())
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -181,5 +189,10 @@ TEST(Worker, AStopEndsEveryPhaseWithoutItsResult)
         // The demo's closing steps belong to its own game and still run.
         EXPECT_EQ(a.Anzeige.Gesehen("ende"), modus == ModusDemo) << modus;
         EXPECT_FALSE(a.Arbeiter.PhaseLaeuft());
+        // The next job has the set to itself and runs to its end.
+        a.Anzeige.Ereignisse.clear();
+        a.Starten(ModusComputer, 6, 4);
+        a.Abwarten();
+        EXPECT_TRUE(a.Anzeige.Gesehen("rate")) << modus;
     }
 }

@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The guess search with scripted draws: which code it picks and how many draws it reports.
+// The guess search with scripted draws: which code it picks and how many draws it reports; and
+// the strong player's search.
 
+#include "game/Main.h"
+#include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
+#include "solver/Filter.h"
 #include "solver/Ratesuche.h"
+#include "solver/StarkeRatesuche.h"
 
 #include <algorithm>
+#include <climits>
 #include <functional>
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -71,4 +79,128 @@ TEST(RateCodeSuchen, DrawsAndCountsItsDraws)
         EXPECT_EQ(zuege, f.ErwarteteZuege) << f.Name;
         EXPECT_EQ(ziehung.Aufrufe, f.ErwarteteZuege) << f.Name;
     }
+}
+
+// The strong player, checked with the rule itself (BewerteCode) secret by secret: the sums of
+// squares by brute force, each guess against every earlier answer of its game.
+namespace {
+
+int64_t QuadratsummeAusgezaehlt(int32_t F, int32_t n, const int8_t* rate)
+{
+    const int32_t anzahl = Kombinationen(F, n);
+    std::vector<int64_t> klasse(81);
+    int8_t geheim[10];
+    for (int32_t i = 0; i < anzahl; ++i) {
+        IndexZuCode(F, n, i, geheim);
+        int32_t s = 0, w = 0;
+        BewerteCode(geheim, rate, n, s, w);
+        ++klasse[s * 9 + w];
+    }
+    int64_t summe = 0;
+    for (const int64_t k : klasse)
+        summe += k * k;
+    return summe;
+}
+
+struct Zug {
+    int8_t Rate[10];
+    int32_t Schwarz;
+    int32_t Weiss;
+};
+
+// Plays one game against geheim; false (with a message) when a guess repeats or contradicts an
+// earlier answer. zuege receives the number of guesses.
+testing::AssertionResult StarkSpielen(int32_t F, int32_t n, int32_t geheimIndex, std::mt19937& zufall,
+                                      BitOperationen& menge, int32_t& zuege)
+{
+    const int32_t anzahl = Kombinationen(F, n);
+    auto ziehen = [&zufall] { return static_cast<int32_t>(zufall() >> 1); };
+    int8_t geheim[10];
+    IndexZuCode(F, n, geheimIndex, geheim);
+    menge.SetAll();
+    std::vector<Zug> verlauf;
+    for (zuege = 1; zuege <= 20; ++zuege) {
+        const int32_t index = StarkenRateCodeSuchen(menge, F, n, anzahl, ziehen, [](int32_t, int32_t) { return true; });
+        Zug zug{};
+        IndexZuCode(F, n, std::max(index, 0), zug.Rate);
+        for (const Zug& frueher : verlauf) {
+            int32_t s = 0, w = 0;
+            BewerteCode(zug.Rate, frueher.Rate, n, s, w);
+            if (index < 0 || s == n || s != frueher.Schwarz || w != frueher.Weiss)
+                return testing::AssertionFailure()
+                       << "Zug " << zuege << " (" << index << "), Geheimcode " << geheimIndex;
+        }
+        BewerteCode(geheim, zug.Rate, n, zug.Schwarz, zug.Weiss);
+        if (zug.Schwarz == n)
+            return testing::AssertionSuccess();
+        verlauf.push_back(zug);
+        menge.ResetBit(index);
+        KonsistenzFilter(menge, F, n, zug.Rate, zug.Schwarz, zug.Weiss);
+    }
+    return testing::AssertionFailure() << "Geheimcode " << geheimIndex << " nicht gefunden";
+}
+
+} // namespace
+
+TEST(StarkerErsterZug, SplitsAllSecretsBestAndIsCountedRight)
+{
+    for (const auto& [F, n] : {std::pair{2, 2}, {2, 5}, {3, 3}, {3, 5}, {4, 4}, {5, 3}, {5, 4}, {8, 3}, {6, 4}}) {
+        const int32_t anzahl = Kombinationen(F, n);
+        int64_t kleinste = INT64_MAX;
+        int8_t rate[10];
+        for (int32_t i = 0; i < anzahl; ++i) {
+            IndexZuCode(F, n, i, rate);
+            const int64_t ausgezaehlt = QuadratsummeAusgezaehlt(F, n, rate);
+            kleinste = std::min(kleinste, ausgezaehlt);
+            if (i % 7 == 0) {
+                ASSERT_EQ(ErsterZugQuadratsumme(F, n, rate), ausgezaehlt) << F << "x" << n << " Code " << i;
+            }
+        }
+        IndexZuCode(F, n, StarkerErsterZug(F, n), rate);
+        EXPECT_EQ(QuadratsummeAusgezaehlt(F, n, rate), kleinste) << F << "x" << n;
+    }
+    // The one the large board opens with: its colours' counts 4, 2, 1, 1 have distinct subset sums.
+    int8_t code[10];
+    IndexZuCode(8, 8, StarkerErsterZug(8, 8), code);
+    EXPECT_EQ(std::vector<int8_t>(code, code + 8), (std::vector<int8_t>{0, 0, 0, 0, 1, 1, 2, 3}));
+}
+
+TEST(StarkenRateCodeSuchen, FindsEverySecretWithinTheWorstCaseGuessingOnlyPossibleCodes)
+{
+    BitOperationen menge(16777226);
+    std::mt19937 zufall(5);
+    for (const auto& [F, n, schlimmstens] : {std::tuple{4, 4, 5}, {6, 4, 6}}) {
+        int32_t hoechstens = 0;
+        for (int32_t geheim = 0; geheim < Kombinationen(F, n); ++geheim) {
+            int32_t zuege = 0;
+            ASSERT_TRUE(StarkSpielen(F, n, geheim, zufall, menge, zuege)) << F << "x" << n;
+            hoechstens = std::max(hoechstens, zuege);
+        }
+        EXPECT_LE(hoechstens, schlimmstens) << F << "x" << n;
+    }
+    // The large board samples the set; its guesses must fit every answer all the same.
+    for (int32_t spiel = 0, zuege = 0; spiel < 3; ++spiel)
+        ASSERT_TRUE(StarkSpielen(8, 8, static_cast<int32_t>(zufall() % 16777216), zufall, menge, zuege));
+}
+
+TEST(StarkenRateCodeSuchen, StopsWhenToldReadsOnlyAndRepeatsForTheSameDraws)
+{
+    BitOperationen menge(16777226);
+    menge.SetAll();
+    const int8_t rate[8] = {0, 0, 0, 0, 1, 1, 2, 3};
+    KonsistenzFilter(menge, 8, 8, rate, 1, 3);
+    const std::vector<uint8_t> vorher(menge.Bytes, menge.Bytes + menge.AnzahlBytes);
+    int32_t gefragt = 0;
+    auto suchen = [&](int32_t stopp) {
+        std::mt19937 zufall(3);
+        return StarkenRateCodeSuchen(
+            menge, 8, 8, 16777216, [&zufall] { return static_cast<int32_t>(zufall() >> 1); },
+            [&](int32_t fertig, int32_t) { return ++gefragt, fertig < stopp; });
+    };
+    EXPECT_EQ(suchen(5), -1);
+    EXPECT_EQ(gefragt, 6); // asked before each guess: stopped at the sixth
+    const int32_t erster = suchen(INT32_MAX);
+    EXPECT_TRUE(menge.TestBit(erster));
+    EXPECT_EQ(suchen(INT32_MAX), erster);
+    EXPECT_EQ(std::vector<uint8_t>(menge.Bytes, menge.Bytes + menge.AnzahlBytes), vorher); // only read
 }
