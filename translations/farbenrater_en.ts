@@ -321,6 +321,14 @@ cheated!
 No code fits
 your answers any more!</translation>
     </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Starker Computer</source>
+        <translation>Strong computer</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -176,9 +176,9 @@ void TForm1::MenueAnlegen()
     MenuFarbsymbole->OnClick = std::bind_front(&TForm1::MenuFarbsymboleClick, this);
     // The stronger computer player for modes "Computer" and "Demo": off at every start, read when
     // a game starts.
-    MenuOptionen = new TMenuItem(MainMenu, QStringLiteral("MenuOptionen"), QStringLiteral("Optionen"));
+    MenuOptionen = new TMenuItem(MainMenu, QStringLiteral("MenuOptionen"), tr("Optionen"));
     MenuStarkerComputer =
-        new TMenuItem(MenuOptionen, QStringLiteral("MenuStarkerComputer"), QStringLiteral("Starker Computer"));
+        new TMenuItem(MenuOptionen, QStringLiteral("MenuStarkerComputer"), tr("Starker Computer"));
     MenuStarkerComputer->SetAutoCheck(true);
     MainMenu->Add(MenuOptionen);
     MenuOptionen->Add(MenuStarkerComputer);
