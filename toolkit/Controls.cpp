@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolkit/Controls.h"
 
+#include "toolkit/Forms.h"
 #include "toolkit/Glyphs.h"
 
 #include <QAccessible>
@@ -14,6 +15,7 @@
 #include <QStyle>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <algorithm>
 
 QColor ToQColor(TColor color)
 {
@@ -234,9 +236,26 @@ void TShape::SetShowsSymbol(bool on)
 
 void TShape::UpdateNames()
 {
-    if (!AccessibleText.isEmpty())
-        setAccessibleName(AccessibleText + QStringLiteral(", ") + ColorName(Brush));
+    if (!AccessibleText.isEmpty()) {
+        const QString name = isVisible() ? AccessibleText + QStringLiteral(", ") + ColorName(Brush) : AccessibleText;
+        // Orca speaks no new name of the focused object that Qt sends: the peg just set is said.
+        if (hasFocus() && name != accessibleName())
+            Announce(window(), name);
+        setAccessibleName(name);
+    }
     setToolTip(ColorTip ? ColorName(Brush, false) : QString());
+}
+
+void TShape::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    UpdateNames();
+}
+
+void TShape::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    UpdateNames();
 }
 
 void TShape::paintEvent(QPaintEvent*)
@@ -560,6 +579,14 @@ public:
     {
         return static_cast<const TShape*>(widget())->TakesInput() ? QAccessible::Button : QAccessible::Graphic;
     }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        const auto* shape = static_cast<const TShape*>(widget());
+        if (shape->Available && !shape->Available())
+            s.disabled = true;
+        return s;
+    }
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
@@ -576,9 +603,35 @@ public:
     }
 };
 
-class StatusBarAccessible : public QAccessibleWidget {
+// A window reads as a frame, or as a dialog, with its title and whether it is the active one;
+// Orca takes the active frame for the window it speaks for.
+class FormAccessible : public QAccessibleWidget {
 public:
-    explicit StatusBarAccessible(QWidget* bar) : QAccessibleWidget(bar, QAccessible::StatusBar) {}
+    explicit FormAccessible(TForm* form) : QAccessibleWidget(form, QAccessible::Window) {}
+    QAccessible::Role role() const override
+    {
+        return static_cast<const TForm*>(widget())->Dialog ? QAccessible::Dialog : QAccessible::Window;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.active = widget()->isActiveWindow();
+        s.modal = widget()->isModal();
+        return s;
+    }
+};
+
+// Said once when shown: a notification, which Orca speaks wherever the focus is.
+class Announcement : public QWidget {
+public:
+    explicit Announcement(QWidget* window) : QWidget(window)
+    {
+        setObjectName(QStringLiteral("Ansage"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        setGeometry(0, 0, 1, 1);
+        hide();
+    }
 };
 
 QAccessibleInterface* ControlAccessible(const QString&, QObject* object)
@@ -586,7 +639,14 @@ QAccessibleInterface* ControlAccessible(const QString&, QObject* object)
     if (auto* shape = qobject_cast<TShape*>(object))
         return new ShapeAccessible(shape);
     if (auto* bar = qobject_cast<TStatusBar*>(object))
-        return new StatusBarAccessible(bar);
+        return new QAccessibleWidget(bar, QAccessible::StatusBar);
+    if (auto* form = qobject_cast<TForm*>(object))
+        return new FormAccessible(form);
+    // Qt would call a framed panel a frame, which screen readers take for a window.
+    if (auto* panel = qobject_cast<TPanel*>(object))
+        return new QAccessibleWidget(panel, QAccessible::Pane);
+    if (object->isWidgetType() && object->objectName() == QLatin1String("Ansage"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     return nullptr;
 }
 
@@ -601,18 +661,45 @@ void InstallAccessibility()
     }
 }
 
+void Announce(QWidget* window, const QString& text)
+{
+    if (!window || text.isEmpty())
+        return;
+    // A few voices in turn, each keeping its text until the screen reader has read it: one
+    // object for every message would do, but the screen reader reads the name only when it gets
+    // to the event, and by then a single object may already say the next message.
+    QList<QWidget*> voices = window->findChildren<QWidget*>(QStringLiteral("Ansage"), Qt::FindDirectChildrenOnly);
+    if (voices.size() < 8)
+        voices.append(new Announcement(window));
+    QWidget* voice = voices.front();
+    for (QWidget* v : voices)
+        if (v->property("Zeit").toLongLong() < voice->property("Zeit").toLongLong())
+            voice = v;
+    static qint64 time = 0;
+    voice->setProperty("Zeit", ++time);
+    voice->hide();
+    voice->setAccessibleName(text);
+    voice->show();
+}
+
 // ---------------------------------------------------------------------------------------------
 
 void TFocusRing::Install(QWidget* window)
 {
+    Window = window;
     Bind(window, Qt::Key_Left, [this] { Move(-1); });
     Bind(window, Qt::Key_Right, [this] { Move(1); });
     Bind(window, Qt::Key_Space, [this, window] {
-        if (auto* button = qobject_cast<QAbstractButton*>(window->focusWidget()); button && button->isEnabled())
+        QWidget* focused = window->focusWidget();
+        if (auto* button = qobject_cast<QAbstractButton*>(focused); button && button->isEnabled())
             button->click();
+        else if (auto* shape = qobject_cast<TShape*>(focused); shape && shape->TakesInput() && shape != Current())
+            KeyboardPress(shape); // a shape the focus came to otherwise (a screen reader, say)
         else
             Press();
     });
+    // The ring follows the focus, however it moves, and shows only in the active window.
+    QObject::connect(qApp, &QApplication::focusChanged, window, [this] { Refresh(); });
 }
 
 void TFocusRing::Bind(QWidget* window, int key, std::function<void()> action)
@@ -626,12 +713,30 @@ void TFocusRing::Bind(QWidget* window, int key, std::function<void()> action)
     });
 }
 
+TShape* TFocusRing::Current() const
+{
+    const std::vector<TShape*> places = Places ? Places() : std::vector<TShape*>{};
+    if (places.empty())
+        return nullptr;
+    if (Window) {
+        const auto focused = std::find(places.begin(), places.end(), Window->focusWidget());
+        if (focused != places.end())
+            return *focused;
+    }
+    return places[static_cast<size_t>(std::clamp(Index, 0, static_cast<int>(places.size()) - 1))];
+}
+
 void TFocusRing::Move(int step)
 {
     const std::vector<TShape*> places = Places ? Places() : std::vector<TShape*>{};
-    const int count = static_cast<int>(places.size());
-    if (count > 0)
-        Index = ((Index + step) % count + count) % count;
+    if (places.empty())
+        return;
+    const int at = static_cast<int>(std::find(places.begin(), places.end(), Current()) - places.begin());
+    // The first key only brings the ring to the row, where it stood last.
+    const bool imRing = Shown || std::find(places.begin(), places.end(), Window->focusWidget()) != places.end();
+    Index = std::clamp(imRing ? at + step : at, 0, static_cast<int>(places.size()) - 1);
+    if (TShape* place = places[static_cast<size_t>(Index)]; place->isEnabled() && place->isVisible())
+        place->setFocus(Qt::OtherFocusReason);
 }
 
 void TFocusRing::Press()
@@ -644,19 +749,30 @@ void TFocusRing::Press()
 void TFocusRing::Refresh()
 {
     const std::vector<TShape*> places = Places ? Places() : std::vector<TShape*>{};
-    TShape* now = nullptr;
-    if (Used && !places.empty()) {
-        Index = std::min(Index, static_cast<int>(places.size()) - 1);
-        now = places[static_cast<size_t>(Index)];
+    TShape* first = places.empty() ? nullptr : places.front();
+    if (first != FirstPlace) {
+        // A new row: the ring starts at its first place, and takes the focus along if it had it.
+        const bool hadFocus = Window && qobject_cast<TShape*>(Window->focusWidget()) && Shown == Window->focusWidget();
+        FirstPlace = first;
+        Index = 0;
+        if (hadFocus && first && first->isEnabled() && first->isVisible())
+            first->setFocus(Qt::OtherFocusReason);
+    }
+    TShape* now = Current();
+    if (now) {
+        const QWidget* focused = Window ? Window->focusWidget() : nullptr;
+        const bool inRow = focused == now;
+        const bool elsewhere = focused && focused != Window && !inRow;
+        if (!Used || !Window || !Window->isActiveWindow() || elsewhere)
+            now = nullptr;
+        else
+            Index = static_cast<int>(std::find(places.begin(), places.end(), now) - places.begin());
     }
     if (Shown != now) {
         if (Shown)
             Shown->SetRing(false);
         Shown = now;
     }
-    if (Shown) {
+    if (Shown)
         Shown->SetRing(true);
-        if (Shown->isEnabled() && Shown->isVisible())
-            Shown->setFocus(Qt::OtherFocusReason);
-    }
 }

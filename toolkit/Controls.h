@@ -94,7 +94,8 @@ public:
     uint BrushColor() const { return Brush; }
     void SetBrushColor(uint color);
     // The accessible name is this text followed by the colour's name, kept up to date with the
-    // brush, so that a screen reader reads the board as it is.
+    // brush, so that a screen reader reads the board as it is. The colour is named only while the
+    // shape can be seen: a hidden window gives nothing away.
     void SetAccessibleText(const QString& text);
     // A tooltip that names the colour the shape shows, kept up to date with the brush.
     void SetColorTip(bool on);
@@ -103,6 +104,8 @@ public:
     // ring presses it with Space.
     void SetTakesInput(bool on);
     bool TakesInput() const { return Input; }
+    // Whether the player may press it now; a screen reader reads it as unavailable otherwise.
+    std::function<bool()> Available;
     // The keyboard's focus ring, drawn around the shape once the player uses the keyboard.
     void SetRing(bool on);
     bool Ring() const { return RingOn; }
@@ -113,6 +116,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void UpdateNames();
@@ -136,29 +141,38 @@ bool SymbolsShown();
 // to the control itself or, while it is disabled, to its nearest enabled parent.
 void KeyboardPress(QWidget* control);
 
-// The keyboard's way along a row of shapes: Left and Right move a focus ring over them, Space
-// presses the shape under it as a click would, and a window's other keys are bound with Bind. The
-// ring shows only once the player has used one of these keys, and the shape under it takes the
-// keyboard focus when it can, so screen readers follow it.
+// The keyboard's way along a row of shapes. The ring is the keyboard focus: Left and Right move
+// the focus along the row (stopping at its ends), Space presses the shape that has the focus as a
+// click would, or the button that has it. Where the row cannot take the focus (a locked row), the
+// ring stands on its place all the same and Space presses there. The ring shows only in the
+// active window, only once the player has used one of these keys, and only while the focus is in
+// the row or on nothing in particular. A new row starts at its first place.
 class TFocusRing {
 public:
     // The row the ring walks, as it is now (the visible places of the active row, say).
     std::function<std::vector<TShape*>()> Places;
-    // Binds Left, Right and Space in the window. Space on a focused button presses the button.
+    // Binds Left, Right and Space in the window.
     void Install(QWidget* window);
     // Binds a further key of the window; using it counts as using the keyboard.
     void Bind(QWidget* window, int key, std::function<void()> action);
     void Move(int step);
     void Press();
-    // Puts the ring where it now belongs, after its row has changed.
+    // Puts the ring where it now belongs, after its row or the focus has changed.
     void Refresh();
-    TShape* Current() const { return Shown; }
+    // The place the ring stands on, whether it shows or not; nullptr for an empty row.
+    TShape* Current() const;
 
 private:
+    QWidget* Window = nullptr;
     int Index = 0;
     bool Used = false;
     TShape* Shown = nullptr;
+    TShape* FirstPlace = nullptr; // the row's first place when the ring last looked: a new row
 };
+
+// Said to screen readers at once, in the window's name, without moving the focus: a message, an
+// answer, the computer's guess. Each message is said once, also when it is the same again.
+void Announce(QWidget* window, const QString& text);
 
 // Makes the screen readers' view of the controls: shapes read as buttons (those that take input)
 // or pictures, the status bar as a status bar. Called once after the application object exists.

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 
@@ -262,6 +263,12 @@ void TMenuItem::Click()
 TMainMenu::TMainMenu(QWidget* parent, const QString& name) : QMenuBar(parent)
 {
     InitControl(this, name);
+    // F10 opens the first menu, as on the desktops of this system.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), parent);
+    connect(f10, &QShortcut::activated, this, [this] {
+        if (!actions().isEmpty())
+            setActiveAction(actions().first());
+    });
 }
 
 void TMainMenu::Add(TMenuItem* item)

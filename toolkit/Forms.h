@@ -57,6 +57,8 @@ public:
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
     TNotifyEvent OnClose;
+    // Reads as a dialog to screen readers, not as a window of its own.
+    bool Dialog = false;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -329,6 +329,26 @@ your answers any more!</translation>
         <source>Starker Computer</source>
         <translation>Strong computer</translation>
     </message>
+    <message>
+        <source>%1 schwarz</source>
+        <translation>%1 black</translation>
+    </message>
+    <message>
+        <source>%1 weiß</source>
+        <translation>%1 white</translation>
+    </message>
+    <message>
+        <source>keine Treffer</source>
+        <translation>no hits</translation>
+    </message>
+    <message>
+        <source>Zeile %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <source>Zeile %1, aktive Zeile</source>
+        <translation>Row %1, the active row</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -30,6 +30,7 @@ TEinstellungen_Form::TEinstellungen_Form() : TForm(QStringLiteral("Einstellungen
 {
     SetClientSize(227, 303);
     SetBorder(biSystemMenu, true);
+    Dialog = true;
     Einstellungen_Panel = new TPanel(Client(), QStringLiteral("Einstellungen_Panel"));
     Einstellungen_Panel->SetBounds(7, 3, 210, 294);
     Einstellungen_Panel->setLineWidth(2);

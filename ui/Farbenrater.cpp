@@ -126,6 +126,8 @@ void TForm1::TastaturAnlegen()
 {
     Tastatur.Places = [this] {
         std::vector<TShape*> plaetze;
+        if (SpielerModus == ModusDemo)
+            return plaetze; // the demo takes no pegs
         const int32_t zeile = std::clamp(AktiveZeile, 1, 12);
         auto& reihe = SpielerModus == ModusComputer ? StiftShapes : SteckerShapes;
         for (int32_t p = 0; p < std::clamp(AnzahlFelder, 0, 8); ++p)
@@ -177,8 +179,7 @@ void TForm1::MenueAnlegen()
     // The stronger computer player for modes "Computer" and "Demo": off at every start, read when
     // a game starts.
     MenuOptionen = new TMenuItem(MainMenu, QStringLiteral("MenuOptionen"), tr("Optionen"));
-    MenuStarkerComputer =
-        new TMenuItem(MenuOptionen, QStringLiteral("MenuStarkerComputer"), tr("Starker Computer"));
+    MenuStarkerComputer = new TMenuItem(MenuOptionen, QStringLiteral("MenuStarkerComputer"), tr("Starker Computer"));
     MenuStarkerComputer->SetAutoCheck(true);
     MainMenu->Add(MenuOptionen);
     MenuOptionen->Add(MenuStarkerComputer);
@@ -307,6 +308,8 @@ void TForm1::BrettAnlegen()
             loch->SetAccessibleText(tr("Zeile %1, Platz %2").arg(zeile).arg(p + 1));
             loch->SetTakesInput(true);
             loch->SetShowsSymbol(true);
+            // Only the active row takes pegs; a screen reader reads the others as unavailable.
+            loch->Available = [zeile] { return AktiveZeile == zeile; };
             SteckerShapes[zeile][p] = loch;
 
             // Key pegs stand in four columns of two: column p/2, upper hole for even p.
@@ -316,6 +319,7 @@ void TForm1::BrettAnlegen()
             klein->OnMouseDown = std::bind_front(StiftHandler[zeile], this);
             klein->SetAccessibleText(tr("Zeile %1, Bewertungsstift %2").arg(zeile).arg(p + 1));
             klein->SetTakesInput(true);
+            klein->Available = [zeile] { return AktiveZeile == zeile; };
             StiftShapes[zeile][p] = klein;
         }
     }
@@ -353,7 +357,10 @@ void TForm1::BedienfeldAnlegen()
     }
     BitBtn3->SetBounds(44, 256, 105, 25);
     Pruefen_BitBtn->SetGlyph(PruefenBild());
+    // Enter checks the row in mode "Mensch" and sends the answer in mode "Computer": only one of
+    // the two is ever enabled.
     Pruefen_BitBtn->Default = true;
+    FarbCodeGeprueft_BitBtn->Default = true;
     Pruefen_BitBtn->OnClick = std::bind_front(&TForm1::Pruefen_BitBtnClick, this);
     FarbCodeGeprueft_BitBtn->OnClick = std::bind_front(&TForm1::FarbCodeGeprueft_BitBtnClick, this);
     ZeigeFarbCode_BitBtn->OnClick = std::bind_front(&TForm1::ZeigeFarbCode_BitBtnClick, this);
@@ -421,6 +428,7 @@ void TForm1::MeldungAnzeigen(const QString& uebersetzt)
     std::memcpy(MeldungsText, text, laenge);
     MeldungsText[laenge] = '\0';
     StatusBar->SetMessage(QString::fromUtf8(MeldungsText));
+    Announce(this, QString::fromUtf8(MeldungsText));
     StatusBarTimer->SetInterval(1000);
     StatusBarTimer->SetEnabled(true);
 }
@@ -443,7 +451,30 @@ void TForm1::StatusBarTimerTimer(TObject*)
 
 void TForm1::InfoText(const char* text)
 {
-    Info_StaticText->SetCaption(tr(text));
+    const QString neu = tr(text);
+    if (neu != Info_StaticText->Caption())
+        Announce(this, QString(neu).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    Info_StaticText->SetCaption(neu);
+}
+
+QString TForm1::AntwortText(int32_t zeile, int32_t schwarz, int32_t weiss)
+{
+    QStringList teile;
+    if (schwarz > 0)
+        teile << tr("%1 schwarz").arg(schwarz);
+    if (weiss > 0)
+        teile << tr("%1 weiß").arg(weiss);
+    if (teile.isEmpty())
+        teile << tr("keine Treffer");
+    return tr("Zeile %1: %2").arg(zeile).arg(teile.join(QStringLiteral(", ")));
+}
+
+QString TForm1::RateText(int32_t zeile)
+{
+    QStringList farben;
+    for (int32_t p = 0; p < AnzahlFelder; ++p)
+        farben << ColorName(SteckerShapes[zeile][p]->BrushColor(), false);
+    return tr("Zeile %1: %2").arg(zeile).arg(farben.join(QStringLiteral(", ")));
 }
 
 void TForm1::LoescheSpielfeld()
@@ -462,14 +493,16 @@ void TForm1::LoescheSpielfeld()
 void TForm1::LoescheZeilenMarken()
 {
     for (int zeile = 1; zeile <= 12; ++zeile)
-        ZeilenLabels[zeile]->SetColor(clBtnFace);
+        SetzeZeilenMarke(zeile, clBtnFace);
 }
 
 void TForm1::SetzeZeilenMarke(int32_t zeile, TColor farbe)
 {
-    if (zeile >= 1 && zeile <= 12)
+    if (zeile >= 1 && zeile <= 12) {
         ZeilenLabels[zeile]->SetColor(farbe);
-    else
+        // Read as the active row where the number is red; otherwise as its number.
+        ZeilenLabels[zeile]->setAccessibleName(farbe == clRed ? tr("Zeile %1, aktive Zeile").arg(zeile) : QString());
+    } else
         LoescheZeilenMarken();
 }
 

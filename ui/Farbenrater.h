@@ -103,6 +103,9 @@ public:
     void BrettScrollen(int32_t zeile);
     // A German source text (marked with QT_TR_NOOP in TForm1's context), in the player's language.
     void InfoText(const char* text);
+    // What a screen reader says of a row: its answer, or the colours of its guess.
+    QString AntwortText(int32_t zeile, int32_t schwarz, int32_t weiss);
+    QString RateText(int32_t zeile);
 
     // Turn flow
     void StarteSpiel();

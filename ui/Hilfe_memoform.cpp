@@ -9,6 +9,7 @@ THilfe_Form::THilfe_Form() : TForm(QStringLiteral("Hilfe_Form"), tr("Hilfe"))
 {
     SetClientSize(495, 334);
     SetBorder(biNone, false);
+    Dialog = true;
     Hilfe_Memo = new TMemo(Client(), QStringLiteral("Hilfe_Memo"));
     Hilfe_Memo->SetBounds(16, 8, 465, 273);
     SetFont(Hilfe_Memo, "Times New Roman", -16, true, clBlack);

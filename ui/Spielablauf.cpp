@@ -98,6 +98,7 @@ void TForm1::StarteSpiel()
         }
         for (int p = 0; p < AnzahlFelder; ++p)
             SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+        Announce(this, RateText(AktiveZeile));
         InfoText(TextComputerRaet);
     }
 }
@@ -128,6 +129,8 @@ void TForm1::Pruefen_BitBtnClick(TObject*)
         }
     }
     const bool gewonnen = BewerteZeile(AnzahlFelder, Schwarz, Weiss);
+    // Said first: the answer, then what it means.
+    Announce(this, AntwortText(AktiveZeile, Schwarz, Weiss));
     if (gewonnen) {
         InfoText(QT_TR_NOOP("Spieler: Mensch\n\nSie haben den Code Gelöst."));
         Pruefen_BitBtn->SetEnabled(false);
@@ -175,6 +178,7 @@ void TForm1::FarbCodeGeprueft_BitBtnClick(TObject*)
     // The answer stands as given: the key pegs take no change until the next guess is shown,
     // and none at all once the game is won.
     StiftZeilenFreigeben(false);
+    Announce(this, AntwortText(AktiveZeile, Schwarz, Weiss));
     if (Schwarz == AnzahlFelder) {
         InfoText(QT_TR_NOOP("Spieler: Computer\nIch habe Gewonnen."));
         return;
@@ -200,6 +204,7 @@ void TForm1::RatecodeZeigen(int32_t index)
     }
     StiftZeilenFreigeben(true);
     Tastatur.Refresh();
+    Announce(this, RateText(AktiveZeile));
     InfoText(TextComputerRaet);
     FarbCodeGeprueft_BitBtn->SetEnabled(true);
 }
@@ -223,6 +228,8 @@ void TForm1::DemoZugAnzeigen(int32_t zeile)
     }
     // Only the row has changed: repainting it alone shows the move at once and keeps the main
     // thread's pause short.
+    Announce(this, RateText(zeile) + QStringLiteral(". ") +
+                       AntwortText(zeile, DemoSchwarz, DemoWeiss).section(QStringLiteral(": "), 1));
     SteckerZeilen[zeile]->repaint();
     StiftZeilen[zeile]->repaint();
 }

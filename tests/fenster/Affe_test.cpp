@@ -445,13 +445,8 @@ private:
                         const std::string* bekannt = merker ? nullptr : O.FokusKnopf();
                         if (bekannt ? !bekannt->empty() : knopf && knopf->isEnabled()) {
                             O.Klick(bekannt ? *bekannt : knopf->objectName().toStdString());
-                        } else if (merker) {
-                            O.Merkerkreis(std::min(Ring(W.MerkerKreis, 8), s.n - 1));
-                        } else {
-                            const int z = std::clamp(s.Zeile, 1, 12);
-                            const int p = std::min(
-                                std::max(Ring(&W.Stecker[1][0], 12 * 8), Ring(&W.Stift[1][0], 12 * 8)) % 8, s.n - 1);
-                            O.Loch(s.Modus == 1, z, p);
+                        } else if (QWidget* ziel = Gedrueckt(fenster)) {
+                            Ansagen(ziel);
                         }
                     }
                     if (fenster == W.Haupt)
@@ -460,13 +455,34 @@ private:
                 }};
     }
 
-    // Where the ring stands among the given shapes (0 when it stands on none of them).
-    static int Ring(QWidget* const* formen, int anzahl)
+    // What Space presses: the shape that has the focus, or where the ring stands when the focus is
+    // on no other control; nullptr for nothing.
+    QWidget* Gedrueckt(QWidget* fenster) const
     {
-        for (int i = 0; i < anzahl; ++i)
-            if (static_cast<const TShape*>(formen[i])->Ring())
-                return i;
-        return 0;
+        QWidget* fokus = fenster->focusWidget();
+        if (const auto* form = qobject_cast<const TShape*>(fokus); form && form->TakesInput())
+            return fokus;
+        if (fokus && fokus != fenster)
+            return nullptr;
+        return (fenster == W.Merker ? Form3->Tastatur : Form1->Tastatur).Current();
+    }
+
+    // Tells the model of a press on a shape that takes input.
+    void Ansagen(QWidget* form)
+    {
+        for (int z = 1; z <= 12; ++z)
+            for (int p = 0; p < 8; ++p)
+                if (form == W.Stecker[z][p] || form == W.Stift[z][p])
+                    return O.Loch(form == W.Stift[z][p], z, p);
+        for (int i = 0; i < 8; ++i) {
+            if (form == W.Picker[i])
+                return O.Farbwahl(i);
+            if (form == W.MerkerKreis[i])
+                return O.Merkerkreis(i);
+        }
+        for (int8_t k = 0; k < 3; ++k)
+            if (form == W.StiftWahl[k])
+                return O.Stiftwahl(static_cast<int8_t>(6 + k));
     }
 
     // A peg of the active row set by the keyboard: the ring walked to its place, then Space.
@@ -474,10 +490,14 @@ private:
     {
         return {"keys to place " + std::to_string(platz), [this, platz] {
                     ++TastenRaten;
-                    const int n = O.Soll().n;
-                    const int jetzt = std::max(Ring(&W.Stecker[1][0], 12 * 8), Ring(&W.Stift[1][0], 12 * 8)) % 8;
-                    for (int k = (platz - std::min(jetzt, n - 1) + n) % n; k > 0; --k)
-                        Spieltaste(W.Haupt, Qt::Key_Right).Tun();
+                    TFocusRing& ring = Form1->Tastatur;
+                    const std::vector<TShape*> plaetze = ring.Places();
+                    if (static_cast<size_t>(platz) >= plaetze.size())
+                        return;
+                    for (int k = 0; k < 10 && ring.Current() != plaetze[static_cast<size_t>(platz)]; ++k) {
+                        const auto jetzt = std::find(plaetze.begin(), plaetze.end(), ring.Current());
+                        Spieltaste(W.Haupt, jetzt - plaetze.begin() < platz ? Qt::Key_Right : Qt::Key_Left).Tun();
+                    }
                     Spieltaste(W.Haupt, Qt::Key_Space).Tun();
                 }};
     }

@@ -340,11 +340,16 @@ TEST(Pegs, ScreenReadersReadTheBoardAsItIs)
     EXPECT_EQ(Form1->SteckerShapes[1][2]->accessibleName(), QStringLiteral("Zeile 1, Platz 3, grün"));
     EXPECT_EQ(Form1->ShowFarbwahl_Shape->accessibleName(), QStringLiteral("Gewählte Farbe, grün"));
     EXPECT_EQ(Form1->WhiteFarbwahl_Shape->accessibleName(), QStringLiteral("Farbwahl, weiß"));
-    Form1->SetzeStiftFarbe(12, 7, clBlack);
-    EXPECT_EQ(Form1->StiftShapes[12][7]->accessibleName(), QStringLiteral("Zeile 12, Bewertungsstift 8, schwarz"));
+    Form1->SetzeStiftFarbe(12, 3, clBlack);
+    EXPECT_EQ(Form1->StiftShapes[12][3]->accessibleName(), QStringLiteral("Zeile 12, Bewertungsstift 4, schwarz"));
     Form1->LoescheSpielfeld();
     EXPECT_EQ(Form1->SteckerShapes[1][2]->accessibleName(), QStringLiteral("Zeile 1, Platz 3, leer"));
-    EXPECT_EQ(Form2->CZufallsCode_Shape[0]->accessibleName().left(19), QStringLiteral("Geheimcode Platz 1,"));
+    // The secret is named only once it is shown.
+    EXPECT_EQ(Form2->CZufallsCode_Shape[0]->accessibleName(), QStringLiteral("Geheimcode Platz 1"));
+    Form2->Show();
+    EXPECT_EQ(Form2->CZufallsCode_Shape[0]->accessibleName(),
+              QStringLiteral("Geheimcode Platz 1, ") + ColorName(FarbTabelle[FarbCode[0]]));
+    Form2->Hide();
 }
 
 namespace {

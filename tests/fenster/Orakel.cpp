@@ -463,8 +463,8 @@ void Orakel::Enter(const std::string& fenster, std::string fokusKnopf)
         fokusKnopf = *bekannt;
     if (!fokusKnopf.empty() && KnopfAn(fokusKnopf))
         return Klick(fokusKnopf);
-    if (fenster == "Form1")
-        Klick("Pruefen_BitBtn");
+    if (fenster == "Form1") // checks the row, or sends the answer: only one of them is enabled
+        Klick(KnopfAn("Pruefen_BitBtn") ? "Pruefen_BitBtn" : "FarbCodeGeprueft_BitBtn");
     else if (fenster == "Einstellungen_Form")
         Klick("EinstellungOK_BitBtn");
 }

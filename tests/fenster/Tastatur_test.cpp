@@ -152,8 +152,8 @@ TEST(Tastatur, TheRingShowsOnlyOnceTheKeyboardIsUsed)
             bool ohne = true;
             for (int p = 0; p < 4; ++p)
                 ohne = ohne && !Form1->SteckerShapes[1][p]->Ring();
-            Taste(Form1, Qt::Key_Right);
-            const bool mit = Form1->SteckerShapes[1][1]->Ring() && Form1->focusWidget() == Form1->SteckerShapes[1][1];
+            Taste(Form1, Qt::Key_Right); // brings the ring to the row's first place
+            const bool mit = Form1->SteckerShapes[1][0]->Ring() && Form1->focusWidget() == Form1->SteckerShapes[1][0];
             std::exit(ohne && mit ? 0 : 1);
         },
         ::testing::ExitedWithCode(0), "");
@@ -183,8 +183,8 @@ TEST(Bildschirmleser, PegsAndSquaresAreButtonsWithNameAndState)
         {Form1->SteckerShapes[1][0], QAccessible::Button, "Zeile 1, Platz 1, leer", true},
         {Form1->StiftShapes[2][3], QAccessible::Button, "Zeile 2, Bewertungsstift 4, leer", true},
         {Form1->BlueFarbwahl_Shape, QAccessible::Button, "Farbwahl, blau", true},
-        {Form1->StiftGray_Shape, QAccessible::Button, "Stiftwahl, leer", true},
-        {Form3->MerkerFarbCode_Shape[0], QAccessible::Button, "Merker Platz 1, ", true},
+        {Form1->StiftGray_Shape, QAccessible::Button, "Stiftwahl", true},              // hidden in this mode
+        {Form3->MerkerFarbCode_Shape[0], QAccessible::Button, "Merker Platz 1", true}, // hidden: no colour
         {Form1->ShowFarbwahl_Shape, QAccessible::Graphic, "Gewählte Farbe, rot", false},
         {Form1->StatusBar, QAccessible::StatusBar, nullptr, false},
     };
