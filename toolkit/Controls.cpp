@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTextBlockFormat>
 #include <QTextCursor>
+#include <QTimer>
 #include <algorithm>
 
 QColor ToQColor(TColor color)
@@ -661,25 +662,32 @@ void InstallAccessibility()
     }
 }
 
+int AnnounceDelay = 300;
+
 void Announce(QWidget* window, const QString& text)
 {
     if (!window || text.isEmpty())
         return;
-    // A few voices in turn, each keeping its text until the screen reader has read it: one
-    // object for every message would do, but the screen reader reads the name only when it gets
-    // to the event, and by then a single object may already say the next message.
-    QList<QWidget*> voices = window->findChildren<QWidget*>(QStringLiteral("Ansage"), Qt::FindDirectChildrenOnly);
-    if (voices.size() < 8)
-        voices.append(new Announcement(window));
-    QWidget* voice = voices.front();
-    for (QWidget* v : voices)
-        if (v->property("Zeit").toLongLong() < voice->property("Zeit").toLongLong())
-            voice = v;
-    static qint64 time = 0;
-    voice->setProperty("Zeit", ++time);
-    voice->hide();
-    voice->setAccessibleName(text);
-    voice->show();
+    // Said a moment after the handler that has something to say is done: a click may disable a
+    // hundred pegs, and a screen reader that falls behind (Orca past a hundred waiting events)
+    // drops what comes amid such a flood, not what comes after it.
+    QTimer::singleShot(AnnounceDelay, window, [window, text] {
+        // A few voices in turn, each keeping its text until the screen reader has read it: it
+        // reads the name only when it gets to the event, and by then a single voice might already
+        // say the next message.
+        QList<QWidget*> voices = window->findChildren<QWidget*>(QStringLiteral("Ansage"), Qt::FindDirectChildrenOnly);
+        if (voices.size() < 8)
+            voices.append(new Announcement(window));
+        QWidget* voice = voices.front();
+        for (QWidget* v : voices)
+            if (v->property("Zeit").toLongLong() < voice->property("Zeit").toLongLong())
+                voice = v;
+        static qint64 time = 0;
+        voice->setProperty("Zeit", ++time);
+        voice->hide();
+        voice->setAccessibleName(text);
+        voice->show();
+    });
 }
 
 // ---------------------------------------------------------------------------------------------

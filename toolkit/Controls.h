@@ -173,6 +173,7 @@ private:
 // Said to screen readers at once, in the window's name, without moving the focus: a message, an
 // answer, the computer's guess. Each message is said once, also when it is the same again.
 void Announce(QWidget* window, const QString& text);
+extern int AnnounceDelay; // ms after the handler ends
 
 // Makes the screen readers' view of the controls: shapes read as buttons (those that take input)
 // or pictures, the status bar as a status bar. Called once after the application object exists.
