@@ -159,6 +159,51 @@ TEST(Tastatur, TheRingShowsOnlyOnceTheKeyboardIsUsed)
         ::testing::ExitedWithCode(0), "");
 }
 
+// One ring, where the keyboard focus is, and only in the active window; Space acts there, however
+// the focus got there; a row's ends stop the arrows, and a new row starts at its first place.
+TEST(Tastatur, TheRingIsTheFocus)
+{
+    SpielBeginnen(ModusMensch, 6, 4);
+    const auto ringe = [](QWidget* fenster) {
+        const QList<TShape*> formen = fenster->findChildren<TShape*>();
+        return std::count_if(formen.begin(), formen.end(), [](const TShape* f) { return f->Ring(); });
+    };
+    TShape* const(&zeile)[8] = Form1->SteckerShapes[1];
+    for (const auto& [taste, ende] : {std::pair{Qt::Key_Right, 3}, {Qt::Key_Left, 0}}) {
+        for (int i = 0; i < 6; ++i)
+            Taste(Form1, taste);
+        EXPECT_EQ(Form1->focusWidget(), zeile[ende]);
+        EXPECT_TRUE(zeile[ende]->Ring());
+        EXPECT_EQ(ringe(Form1), 1);
+    }
+    // The focus put elsewhere in the row, as a screen reader does: the ring and Space follow it.
+    zeile[2]->setFocus(Qt::OtherFocusReason);
+    Taste(Form1, Qt::Key_3);
+    Taste(Form1, Qt::Key_Space);
+    EXPECT_EQ(SteckerFeld[1][2], 2);
+    EXPECT_TRUE(zeile[2]->Ring());
+    EXPECT_EQ(ringe(Form1), 1);
+    // A button with the focus: no ring on the board.
+    Form1->ZeigeFarbCode_BitBtn->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(ringe(Form1), 0);
+    // A new row starts at its first place.
+    zeile[2]->setFocus(Qt::OtherFocusReason);
+    for (int p : {0, 1, 3}) {
+        zeile[p]->setFocus(Qt::OtherFocusReason);
+        Taste(Form1, Qt::Key_Space);
+    }
+    Taste(Form1, Qt::Key_Return);
+    ASSERT_EQ(AktiveZeile, 2);
+    EXPECT_EQ(Form1->focusWidget(), Form1->SteckerShapes[2][0]);
+    EXPECT_TRUE(Form1->SteckerShapes[2][0]->Ring());
+    // Another window active: no ring in the main window.
+    Form3->Show();
+    Taste(Form3, Qt::Key_Right);
+    EXPECT_EQ(ringe(Form1), 0);
+    EXPECT_EQ(ringe(Form3), 1);
+    Form3->Hide();
+}
+
 TEST(Tastatur, ADemoByKeysAndTabPassesTheShapesBy)
 {
     ProgrammStarten();
