@@ -662,7 +662,7 @@ void InstallAccessibility()
     }
 }
 
-int AnnounceDelay = 300;
+int AnnounceDelay = 500;
 
 void Announce(QWidget* window, const QString& text)
 {
