@@ -16,7 +16,10 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
 #include <algorithm>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 QColor ToQColor(TColor color)
 {
@@ -653,13 +656,54 @@ QAccessibleInterface* ControlAccessible(const QString&, QObject* object)
 
 } // namespace
 
+namespace {
+
+bool Passing = false; // a state change the program reports on purpose
+
+// Locking or freeing the board changes a hundred pegs at once, and a screen reader that receives
+// a hundred events in a burst (Orca past fifty) drops what follows, the answer just given among
+// it. Whether an unfocused peg, row or number is enabled is of no use to it: such changes stay
+// here; the program reports the changes that matter (a row becoming the active one) itself.
+void Forward(QAccessibleEvent* event)
+{
+    if (!Passing && event->type() == QAccessible::StateChanged) {
+        const QObject* object = event->object();
+        const auto* widget = qobject_cast<const QWidget*>(object);
+        const bool board = qobject_cast<const TShape*>(object) || qobject_cast<const TPanel*>(object) ||
+                           qobject_cast<const TLabel*>(object);
+        QAccessible::State enabling;
+        enabling.disabled = true;
+        if (board && widget && !widget->hasFocus() &&
+            static_cast<QAccessibleStateChangeEvent*>(event)->changedStates() == enabling)
+            return;
+    }
+    if (QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility())
+        if (platform->isActive())
+            platform->notifyAccessibilityUpdate(event);
+}
+
+} // namespace
+
 void InstallAccessibility()
 {
     static bool installed = false;
     if (!installed) {
         installed = true;
         QAccessible::installFactory(ControlAccessible);
+        QAccessible::installUpdateHandler(Forward);
     }
+}
+
+void ReportAvailability(TShape* shape)
+{
+    if (!QAccessible::isActive() || !shape->isVisible())
+        return;
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(shape, changed);
+    Passing = true;
+    QAccessible::updateAccessibility(&event);
+    Passing = false;
 }
 
 int AnnounceDelay = 500;

@@ -178,6 +178,8 @@ extern int AnnounceDelay; // ms after the handler ends
 // Makes the screen readers' view of the controls: shapes read as buttons (those that take input)
 // or pictures, the status bar as a status bar. Called once after the application object exists.
 void InstallAccessibility();
+// Tells screen readers that whether the shape may be pressed now (Available) has changed.
+void ReportAvailability(TShape* shape);
 
 class TPanel : public QFrame {
     Q_OBJECT

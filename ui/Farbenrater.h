@@ -99,6 +99,8 @@ public:
     void SetzeAktivenStift(int32_t feld, TColor farbe);
     // Moves the active row on (at most to 12), scrolls at row 9 and, if asked, marks it.
     void ZeileWeiter(bool markieren);
+    // Tells screen readers which rows' holes may be pressed, when the active row has changed.
+    void AktiveZeileMelden();
     // Row 9 has become active: the board scrolls down to the last rows.
     void BrettScrollen(int32_t zeile);
     // A German source text (marked with QT_TR_NOOP in TForm1's context), in the player's language.
@@ -161,6 +163,7 @@ public:
 #undef FARBENRATER_ZEILE
 
 private:
+    int32_t GemeldeteZeile = 0; // the active row screen readers were last told of
     // A press on a hole of row zeile: refused outside the active row, otherwise the hole takes the
     // chosen colour and the board array its index.
     void PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8], int8_t (&feld)[13][8], TColor farbe,

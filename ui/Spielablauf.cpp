@@ -69,6 +69,7 @@ void TForm1::ZeileWeiter(bool markieren)
         ++AktiveZeile;
     BrettScrollen(AktiveZeile);
     Tastatur.Refresh();
+    AktiveZeileMelden();
     if (markieren) {
         SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
         SetzeZeilenMarke(AktiveZeile, clRed);
@@ -82,6 +83,7 @@ void TForm1::StarteSpiel()
     LoescheSpielfeld();
     SetzeZeilenMarke(AktiveZeile, clRed);
     Tastatur.Refresh();
+    AktiveZeileMelden();
     if (SpielerModus == ModusMensch) {
         AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
         Kandidaten->SetAll();
@@ -110,6 +112,7 @@ void TForm1::StarteDemo()
     LoescheSpielfeld();
     AktiveZeile = 1;
     Tastatur.Refresh();
+    AktiveZeileMelden();
     Kandidaten->SetAll();
     MeldungAnzeigen(QT_TR_NOOP("Bitte warten"));
     AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
@@ -209,6 +212,19 @@ void TForm1::RatecodeZeigen(int32_t index)
     FarbCodeGeprueft_BitBtn->SetEnabled(true);
 }
 
+void TForm1::AktiveZeileMelden()
+{
+    if (AktiveZeile == GemeldeteZeile)
+        return;
+    for (const int32_t zeile : {GemeldeteZeile, AktiveZeile})
+        if (zeile >= 1 && zeile <= 12)
+            for (int32_t p = 0; p < 8; ++p) {
+                ReportAvailability(SteckerShapes[zeile][p]);
+                ReportAvailability(StiftShapes[zeile][p]);
+            }
+    GemeldeteZeile = AktiveZeile;
+}
+
 void TForm1::BrettScrollen(int32_t zeile)
 {
     if (zeile == 9)
@@ -237,6 +253,7 @@ void TForm1::DemoZugAnzeigen(int32_t zeile)
 void TForm1::DemoZeileAnzeigen(int32_t zeile)
 {
     BrettScrollen(zeile);
+    AktiveZeileMelden();
 }
 
 void TForm1::DemoEndeAnzeigen()

@@ -274,7 +274,7 @@ TEST(Bildschirmleser, ColoursTextsAndMessagesAreAnnounced)
     // place of the bridge to the screen reader.
     QPlatformAccessibility* plattform = QGuiApplicationPrivate::platformIntegration()->accessibility();
     ASSERT_NE(plattform, nullptr);
-    QAccessible::installUpdateHandler(Zuhoeren);
+    const QAccessible::UpdateHandler vorher = QAccessible::installUpdateHandler(Zuhoeren);
     plattform->setActive(true);
     ASSERT_TRUE(QAccessible::isActive());
     Gehoert.clear();
@@ -295,7 +295,7 @@ TEST(Bildschirmleser, ColoursTextsAndMessagesAreAnnounced)
     Form1->StatusBarTimer->Tick();
     EXPECT_EQ(Anzahl(QAccessible::NameChanged, Form1->StatusBar), 0);
     plattform->setActive(false);
-    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::installUpdateHandler(vorher);
 }
 
 namespace {
