@@ -177,8 +177,7 @@ void TForm1::MenueAnlegen()
     // The stronger computer player for modes "Computer" and "Demo": off at every start, read when
     // a game starts.
     MenuOptionen = new TMenuItem(MainMenu, QStringLiteral("MenuOptionen"), tr("Optionen"));
-    MenuStarkerComputer =
-        new TMenuItem(MenuOptionen, QStringLiteral("MenuStarkerComputer"), tr("Starker Computer"));
+    MenuStarkerComputer = new TMenuItem(MenuOptionen, QStringLiteral("MenuStarkerComputer"), tr("Starker Computer"));
     MenuStarkerComputer->SetAutoCheck(true);
     MainMenu->Add(MenuOptionen);
     MenuOptionen->Add(MenuStarkerComputer);
