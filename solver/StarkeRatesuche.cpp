@@ -193,7 +193,8 @@ int32_t KlassenSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int
 
 // Look-ahead on a small set: antwort[g * m + s] is the class of secret s under guess g, both codes
 // of the set. The guesses needed to find every secret of teil (c codes), summed over them, when
-// each guess is the best split of what is left (greedy play).
+// the next guess is the best split of teil (greedy play) and its classes are played on as
+// Weiterspielen says: greedily again, or exactly once they are small.
 int32_t GierigSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t& schritte)
 {
     if (c <= 2)
