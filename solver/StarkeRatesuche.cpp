@@ -189,12 +189,13 @@ Wertung Werten(const uint32_t* klasse)
     return w;
 }
 
-int32_t KlassenSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t g);
+int32_t KlassenSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t g, int32_t& schritte);
 
 // Look-ahead on a small set: antwort[g * m + s] is the class of secret s under guess g, both codes
 // of the set. The guesses needed to find every secret of teil (c codes), summed over them, when
-// each guess is the best split of what is left (greedy play).
-int32_t GierigSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c)
+// the next guess is the best split of teil (greedy play) and its classes are played on as
+// Weiterspielen says: greedily again, or exactly once they are small.
+int32_t GierigSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t& schritte)
 {
     if (c <= 2)
         return c == 1 ? 1 : 3; // one guess; or the first of two, then the second
@@ -211,11 +212,91 @@ int32_t GierigSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int3
             bester = teil[i];
         }
     }
-    return c + KlassenSumme(antwort, m, teil, c, bester);
+    return c + KlassenSumme(antwort, m, teil, c, bester, schritte);
 }
 
-// The guesses still needed after guess g for every other secret of teil, by greedy play.
-int32_t KlassenSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t g)
+// The fewest guesses in all that any play among the codes of teil (c <= StarkeGenau) needs to find
+// each of them, or a value of at least grenze as soon as that is out of reach. A guess costs every
+// code of teil one guess and finds itself; each other code of a class of k needs two guesses at
+// least, and one of the class may be found by the next guess: the class costs at least 2k - 1. The
+// guesses that leave the most classes, so the least bound, are tried first, and a guess is given up
+// once its classes so far and the bounds of the rest reach the best guess's sum. Each call spends
+// one of schritte; with none left the classes are played greedily, so a move's cost stays bounded.
+int32_t GenauSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t grenze, int32_t& schritte)
+{
+    if (c <= 2)
+        return c == 1 ? 1 : 3;
+    if (schritte <= 0)
+        return GierigSumme(antwort, m, teil, c, schritte);
+    --schritte;
+    // Each guess of teil with its number of classes and its sum of squares, best split first.
+    int32_t reihe[StarkeGenau];
+    int32_t teile[StarkeGenau];
+    int32_t quadrate[StarkeGenau];
+    for (int32_t i = 0; i < c; ++i) {
+        const uint8_t* zeile = antwort + static_cast<size_t>(teil[i]) * m;
+        uint8_t klasse[Klassen] = {};
+        teile[i] = 0;
+        quadrate[i] = 0; // (k + 1)^2 - k^2 = 2k + 1 for each code added to a class of k
+        for (int32_t j = 0; j < c; ++j) {
+            if (j == i)
+                continue;
+            uint8_t& k = klasse[zeile[teil[j]]];
+            teile[i] += k == 0;
+            quadrate[i] += 2 * k + 1;
+            ++k;
+        }
+        // Insertion in order: more classes, then the lesser sum of squares, then the earlier code.
+        int32_t stelle = i;
+        for (; stelle > 0; --stelle) {
+            const int32_t vor = reihe[stelle - 1];
+            if (teile[vor] > teile[i] || (teile[vor] == teile[i] && quadrate[vor] <= quadrate[i]))
+                break;
+            reihe[stelle] = vor;
+        }
+        reihe[stelle] = i;
+    }
+    int32_t beste = grenze;
+    for (int32_t r = 0; r < c; ++r) {
+        const int32_t i = reihe[r];
+        // c for this guess, and 2k - 1 for each class: 2 (c - 1) - teile in all.
+        int32_t summe = 3 * c - 2 - teile[i];
+        if (summe >= beste)
+            break; // the later guesses leave fewer classes, so their bound is no less
+        const uint8_t* zeile = antwort + static_cast<size_t>(teil[i]) * m;
+        int32_t anfang[Klassen + 1] = {};
+        for (int32_t j = 0; j < c; ++j)
+            if (j != i)
+                ++anfang[zeile[teil[j]] + 1];
+        for (int32_t k = 0; k < Klassen; ++k)
+            anfang[k + 1] += anfang[k];
+        int32_t geordnet[StarkeGenau];
+        int32_t stelle[Klassen];
+        std::copy(anfang, anfang + Klassen, stelle);
+        for (int32_t j = 0; j < c; ++j)
+            if (j != i)
+                geordnet[stelle[zeile[teil[j]]]++] = teil[j];
+        for (int32_t k = 0; k < Klassen && summe < beste; ++k) {
+            const int32_t groesse = anfang[k + 1] - anfang[k];
+            if (groesse == 0)
+                continue;
+            summe -= 2 * groesse - 1; // the bound of this class, replaced by what it costs
+            summe += GenauSumme(antwort, m, geordnet + anfang[k], groesse, beste - summe, schritte);
+        }
+        beste = std::min(beste, summe);
+    }
+    return beste;
+}
+
+// What the play after a guess costs a class of c codes: exact when it is small, else greedy.
+int32_t Weiterspielen(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t& schritte)
+{
+    return c <= StarkeGenau ? GenauSumme(antwort, m, teil, c, INT32_MAX, schritte)
+                            : GierigSumme(antwort, m, teil, c, schritte);
+}
+
+// The guesses still needed after guess g for every other secret of teil, class by class.
+int32_t KlassenSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int32_t c, int32_t g, int32_t& schritte)
 {
     const uint8_t* zeile = antwort + static_cast<size_t>(g) * m;
     int32_t anfang[Klassen + 1] = {};
@@ -234,12 +315,12 @@ int32_t KlassenSumme(const uint8_t* antwort, int32_t m, const int32_t* teil, int
     int32_t summe = 0;
     for (int32_t k = 0; k < Klassen; ++k)
         if (anfang[k + 1] > anfang[k])
-            summe += GierigSumme(antwort, m, geordnet.data() + anfang[k], anfang[k + 1] - anfang[k]);
+            summe += Weiterspielen(antwort, m, geordnet.data() + anfang[k], anfang[k + 1] - anfang[k], schritte);
     return summe;
 }
 
-// The guess of a small set by looking ahead: the one after which greedy play needs the fewest
-// guesses in all, summed over the secrets; among equals the better split, then the lowest index.
+// The guess of a small set by looking ahead: the one after which the play that follows needs the
+// fewest guesses in all, summed over the secrets; among equals the better split, then the lowest index.
 // geheimnisse are the codes themselves.
 int32_t Vorausschauen(const std::vector<int32_t>& codes, const std::vector<Geheimnis>& geheimnisse, int32_t F,
                       int32_t n, const std::function<bool(int32_t, int32_t)>& weiter)
@@ -272,7 +353,8 @@ int32_t Vorausschauen(const std::vector<int32_t>& codes, const std::vector<Gehei
         if (!weiter(r, breite))
             return -1;
         const int32_t g = rangfolge[r].second;
-        const int32_t summe = m + KlassenSumme(antwort.data(), m, alle.data(), m, g);
+        int32_t schritte = StarkeGenauSchritte;
+        const int32_t summe = m + KlassenSumme(antwort.data(), m, alle.data(), m, g, schritte);
         if (summe < besteSumme) { // among equals the better split, which comes first
             besteSumme = summe;
             bester = g;

@@ -20,6 +20,11 @@ constexpr int32_t StarkeVorausschau = 250;
 // Of those, only this many of the best splits are looked into further.
 constexpr int32_t StarkeVorausschauBreite = 80;
 static_assert(StarkeVorausschau <= StarkeRateProbe && StarkeVorausschau <= StarkeGeheimProbe);
+// In that look-ahead a class of at most this many codes is played out exactly, with the fewest
+// guesses any play among its codes can need, not greedily; and at most this many steps of that
+// exact search are spent per guess weighed, beyond them a class is played greedily after all.
+constexpr int32_t StarkeGenau = 30;
+constexpr int32_t StarkeGenauSchritte = 100;
 
 // F^n times the number of codes a guess leaves on average when nothing is known yet: the sum over
 // its answers of (secrets giving that answer)^2, over all F^n secrets. Counted place by place
@@ -38,8 +43,9 @@ int32_t StarkerErsterZug(int32_t F, int32_t n);
 // StarkeRateProbe codes of the set are weighed as guesses against up to StarkeGeheimProbe codes of
 // the set as secrets, and the guess whose answers split those secrets into the smallest classes
 // wins (least sum of squares, then more classes, then the lowest index). A set of at most
-// StarkeVorausschau codes is judged whole and one step further: the guess after which greedy play
-// finds every code of the set with the fewest guesses in all. Samples are drawn with ziehen
+// StarkeVorausschau codes is judged whole and one step further: the guess after which the play
+// that follows (exact in classes of at most StarkeGenau codes, greedy in bigger ones) finds every
+// code of the set with the fewest guesses in all. Samples are drawn with ziehen
 // (non-negative 31-bit values), so a given sequence gives a given game. weiter(fertig, gesamt) is
 // asked before each guess is weighed: false stops the search at once. The set is only read.
 int32_t StarkenRateCodeSuchen(const BitOperationen& kandidaten, int32_t F, int32_t n, int32_t anzahl,

@@ -169,14 +169,19 @@ TEST(StarkenRateCodeSuchen, FindsEverySecretWithinTheWorstCaseGuessingOnlyPossib
 {
     BitOperationen menge(16777226);
     std::mt19937 zufall(5);
-    for (const auto& [F, n, schlimmstens] : {std::tuple{4, 4, 5}, {6, 4, 6}}) {
+    // In all: the fewest any play of still-possible codes needs, by the exhaustive search of
+    // bench/Bestwert.cpp (farbenrater_bestwert 4 4, 6 4).
+    for (const auto& [F, n, schlimmstens, bestwert] : {std::tuple{4, 4, 5, 906}, {6, 4, 6, 5576}}) {
         int32_t hoechstens = 0;
+        int32_t summe = 0;
         for (int32_t geheim = 0; geheim < Kombinationen(F, n); ++geheim) {
             int32_t zuege = 0;
             ASSERT_TRUE(StarkSpielen(F, n, geheim, zufall, menge, zuege)) << F << "x" << n;
             hoechstens = std::max(hoechstens, zuege);
+            summe += zuege;
         }
         EXPECT_LE(hoechstens, schlimmstens) << F << "x" << n;
+        EXPECT_EQ(summe, bestwert) << F << "x" << n;
     }
     // The large board samples the set; its guesses must fit every answer all the same.
     for (int32_t spiel = 0, zuege = 0; spiel < 3; ++spiel)
