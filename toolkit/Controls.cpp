@@ -720,7 +720,7 @@ void Announce(QWidget* window, const QString& text)
         // reads the name only when it gets to the event, and by then a single voice might already
         // say the next message.
         QList<QWidget*> voices = window->findChildren<QWidget*>(QStringLiteral("Ansage"), Qt::FindDirectChildrenOnly);
-        if (voices.size() < 8)
+        if (voices.size() < 16)
             voices.append(new Announcement(window));
         QWidget* voice = voices.front();
         for (QWidget* v : voices)
