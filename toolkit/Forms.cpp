@@ -156,11 +156,8 @@ void TForm::closeEvent(QCloseEvent* event)
     const bool main = Application && Application->MainForm == this;
     if (event->spontaneous() && !CloseBox && !main) {
         event->ignore();
-        for (TBitBtn* button : findChildren<TBitBtn*>())
-            if (button->Cancel && button->isEnabled() && button->isVisible()) {
-                button->Click();
-                break;
-            }
+        if (TBitBtn* cancel = StandardButton(false))
+            cancel->Click();
         return;
     }
     if (OnClose)
@@ -169,6 +166,14 @@ void TForm::closeEvent(QCloseEvent* event)
     // The message loop ends when the main window closes, whatever else is still shown.
     if (main)
         QCoreApplication::quit();
+}
+
+TBitBtn* TForm::StandardButton(bool isDefault) const
+{
+    for (TBitBtn* button : findChildren<TBitBtn*>())
+        if ((isDefault ? button->Default : button->Cancel) && button->isEnabled() && button->isVisible())
+            return button;
+    return nullptr;
 }
 
 void TForm::keyPressEvent(QKeyEvent* event)
@@ -184,11 +189,9 @@ void TForm::keyPressEvent(QKeyEvent* event)
         }
     }
     if (enter || escape) {
-        for (TBitBtn* button : findChildren<TBitBtn*>()) {
-            if ((enter ? button->Default : button->Cancel) && button->isEnabled() && button->isVisible()) {
-                button->Click();
-                return;
-            }
+        if (TBitBtn* button = StandardButton(enter)) {
+            button->Click();
+            return;
         }
     }
     QWidget::keyPressEvent(event);

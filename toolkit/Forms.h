@@ -70,6 +70,8 @@ protected:
 
 private:
     void Layout();
+    // The enabled, visible default button (Enter) or cancel button (Escape), if there is one.
+    TBitBtn* StandardButton(bool isDefault) const;
     QWidget* ClientArea;
     QMenuBar* Menu = nullptr;
     int ClientWidth = 0;

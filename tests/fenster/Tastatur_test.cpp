@@ -364,6 +364,10 @@ TEST(Farbsymbole, OffAtStartAndWithThemOnNoTwoColoursLookAlike)
     EXPECT_FALSE(Form1->MenuStarkerComputer->Checked());
     EXPECT_FALSE(Form1->MenuFarbsymbole->Checked());
     EXPECT_FALSE(SymbolsShown());
+    // F10 opens the first menu from the keyboard.
+    Taste(Form1, Qt::Key_F10);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return oben[0]->menu()->isVisible(); }, 2000));
+    oben[0]->menu()->close();
 
     std::vector<QImage> ohne, mit;
     for (TShape* quadrat : Form1->FarbwahlShapes)
