@@ -719,15 +719,12 @@ void Announce(QWidget* window, const QString& text)
         // A few voices in turn, each keeping its text until the screen reader has read it: it
         // reads the name only when it gets to the event, and by then a single voice might already
         // say the next message.
-        QList<QWidget*> voices = window->findChildren<QWidget*>(QStringLiteral("Ansage"), Qt::FindDirectChildrenOnly);
-        if (voices.size() < 16)
-            voices.append(new Announcement(window));
-        QWidget* voice = voices.front();
-        for (QWidget* v : voices)
-            if (v->property("Zeit").toLongLong() < voice->property("Zeit").toLongLong())
-                voice = v;
-        static qint64 time = 0;
-        voice->setProperty("Zeit", ++time);
+        constexpr int Voices = 16;
+        const QList<QWidget*> voices =
+            window->findChildren<QWidget*>(QStringLiteral("Ansage"), Qt::FindDirectChildrenOnly);
+        const int turn = window->property("AnsageNaechste").toInt();
+        window->setProperty("AnsageNaechste", (turn + 1) % Voices);
+        QWidget* voice = turn < voices.size() ? voices[turn] : new Announcement(window);
         voice->hide();
         voice->setAccessibleName(text);
         voice->show();
@@ -817,7 +814,7 @@ void TFocusRing::Refresh()
         const bool elsewhere = focused && focused != Window && !inRow;
         if (!Used || !Window || !Window->isActiveWindow() || elsewhere)
             now = nullptr;
-        else
+        else if (inRow)
             Index = static_cast<int>(std::find(places.begin(), places.end(), now) - places.begin());
     }
     if (Shown != now) {
