@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game state: process-wide variables that every window and the solver use by name.
-// Only the main thread writes them; the solver takes copies of what a job needs when the job is
-// requested and hands every change back to the main thread.
+// The game state: process-wide variables that every window and the solver read by name.
+// Only the turn flow writes them, on the main thread; the solver takes copies of what a job needs
+// when the job is requested and hands what it finds back to the turn flow.
 #pragma once
 
 #include "toolkit/Graphics.h"
 
 #include <cstdint>
-
-class BitOperationen;
-class TWorkThread;
 
 constexpr int32_t ModusMensch = 0;
 constexpr int32_t ModusComputer = 1;
@@ -32,8 +29,6 @@ extern int32_t AnzahlFelder;           // n, 2..8
 extern int32_t SpielerModus;           // ModusMensch, ModusComputer, ModusDemo
 extern const int32_t MaxKombinationen; // 8^8 + 10
 extern int32_t AnzahlKombinationen;    // F^n of the game in progress
-extern BitOperationen* Kandidaten;     // the still possible codes (the solver's, created there)
-extern TWorkThread* WorkThread;        // the solver's worker (created by the main window)
 // The strong computer player in modes "Computer" and "Demo": taken from Optionen → Starker
 // Computer when a game starts, so a change counts from the next game on; off at every start.
 extern bool StarkerComputer;

@@ -71,6 +71,9 @@ private:
 #endif
 };
 
+// The still possible codes of the game in progress (created by KandidatenAnlegen).
+extern BitOperationen* Kandidaten;
+
 // Creates the game's candidate set Kandidaten once, MaxKombinationen bits, all clear. False when
 // its memory cannot be had.
 bool KandidatenAnlegen();

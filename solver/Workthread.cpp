@@ -229,16 +229,9 @@ void TWorkThread::ComputerRaten()
     }
 }
 
-void TWorkThread::DemoZugZeigen()
+void TWorkThread::DemoZugZeigen(const DemoZug& zug)
 {
-    const int32_t n = AnzahlFelder;
-    for (int32_t k = 0; k < n; ++k)
-        SteckerFeld[AktiveZeile][k] = RateCode[k];
-    BewerteCode(FarbCode, RateCode, n, DemoSchwarz, DemoWeiss);
-    // Guesses after the twelfth reuse row 12: its key pegs start from empty each time.
-    for (int32_t p = 0; p < n; ++p)
-        StiftFeld[AktiveZeile][p] = AntwortStift(p, DemoSchwarz, DemoWeiss);
-    Anzeige->DemoZugAnzeigen(AktiveZeile);
+    Anzeige->DemoZugAnzeigen(zug);
     // The move stays on the screen a moment before the search goes on.
     Sleep(10);
 }
@@ -253,32 +246,23 @@ void TWorkThread::DemoSpielen()
         const int32_t index = NaechsterRateCode(10, false);
         if (index < 0)
             break;
-        int8_t rate[10] = {};
-        IndexZuCode(Job.F, Job.n, index, rate);
-        int32_t schwarz = 0;
-        int32_t weiss = 0;
-        BewerteCode(Job.Farb, rate, Job.n, schwarz, weiss);
-        const bool gezeigt = Melden([&] {
-            CodeIndex = index;
-            std::memcpy(RateCode, rate, sizeof rate);
-            AktiveZeile = zeile;
-            DemoZugZeigen();
-        });
-        if (!gezeigt)
+        DemoZug zug;
+        zug.Zeile = zeile;
+        zug.Index = index;
+        IndexZuCode(Job.F, Job.n, index, zug.Code);
+        BewerteCode(Job.Farb, zug.Code, Job.n, zug.Schwarz, zug.Weiss);
+        if (!Melden([&] { DemoZugZeigen(zug); }))
             break;
-        if (schwarz < Job.n) {
+        if (zug.Schwarz < Job.n) {
             Kandidaten->ResetBit(index);
-            Pruefung.Vorbereiten(Job.F, Job.n, rate, schwarz, weiss);
+            Pruefung.Vorbereiten(Job.F, Job.n, zug.Code, zug.Schwarz, zug.Weiss);
             if (!Filtern(true))
                 break;
         }
         if (zeile < 12)
             ++zeile;
-        Melden([this, zeile] {
-            AktiveZeile = zeile;
-            Anzeige->DemoZeileAnzeigen(zeile);
-        });
-        if (schwarz == Job.n)
+        Melden([this, zeile] { Anzeige->DemoZeileAnzeigen(zeile); });
+        if (zug.Schwarz == Job.n)
             break;
     }
     // The closing steps belong to this game and run whether it was won or stopped; a new game

@@ -11,11 +11,15 @@
 #include <cstdint>
 #include <mutex>
 
+class TWorkThread;
+extern TWorkThread* WorkThread; // the solver's worker (created by the main window)
+
 // Progress shown in the main window's bar; written and read on the main thread only.
 extern int32_t FortschrittZaehler;
 extern double FortschrittProzent;
 
-// The answers of the phase in progress, as the windows see them.
+// The answers of the phase in progress, as the windows see them (the demo's written by the turn
+// flow when it takes a move over).
 extern int8_t KandidatCode[10];
 extern int32_t KandidatSchwarz;
 extern int32_t KandidatWeiss;
@@ -36,8 +40,8 @@ public:
     // mode) are taken from the game state at this moment, so the main thread may go on changing
     // the game state while the phase runs.
     void AuftragStarten(int32_t phase);
-    // Asks the running phase to stop; returns at once. A stopped phase never touches the game
-    // state or the windows again, except the demo's closing steps, which belong to its game.
+    // Asks the running phase to stop; returns at once. A stopped phase reports nothing more,
+    // except the demo's closing steps, which belong to its game.
     void AuftragStoppen();
     // Main thread: shows FortschrittZaehler of AnzahlKombinationen as a percentage.
     void FortschrittZeigen();
@@ -69,7 +73,8 @@ private:
     void MenschFiltern();
     void ComputerRaten();
     void DemoSpielen();
-    void DemoZugZeigen();
+    // Main thread: hands a demo move to the port and leaves it on the screen a moment.
+    void DemoZugZeigen(const DemoZug& zug);
     // The next guess of the running game, or -1 when the job was stopped meanwhile. balken: the
     // strong search shows its progress in the second half of the bar.
     int32_t NaechsterRateCode(int32_t grenze, bool balken);

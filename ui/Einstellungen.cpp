@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Einstellungen.h"
 
-#include "game/Spielzustand.h"
-#include "solver/Workthread.h"
-#include "ui/Farbenrater.h"
-#include "ui/Farbmerkerbox.h"
+#include "ui/Spielablauf.h"
 
-#include <QCoreApplication>
-#include <QRadioButton>
 #include <functional>
 
 TEinstellungen_Form* Einstellungen_Form = nullptr;
@@ -71,144 +66,35 @@ TEinstellungen_Form::TEinstellungen_Form() : TForm(QStringLiteral("Einstellungen
     OnClose = std::bind_front(&TEinstellungen_Form::FormClose, this);
 }
 
+// The dialog shows its own numbers; what a choice means for the game is the turn flow's.
 void TEinstellungen_Form::AnzahlFarben_TrackBarChange(TObject*)
 {
-    AnzahlFarben = AnzahlFarben_TrackBar->Position();
-    AnzahlFarben_Label->SetCaption(QString::number(AnzahlFarben));
-    Form1->FarbenAnzeigen();
+    AnzahlFarben_Label->SetCaption(QString::number(AnzahlFarben_TrackBar->Position()));
+    Ablauf.FarbenGewaehlt(AnzahlFarben_TrackBar->Position());
 }
 
 void TEinstellungen_Form::AnzahlFelder_TrackBarChange(TObject*)
 {
-    AnzahlFelder = AnzahlFelder_TrackBar->Position();
-    AnzahlFelder_Label->SetCaption(QString::number(AnzahlFelder));
-    if (AnzahlFelder > 6) {
-        ComputerFrech_CheckBox->SetChecked(false);
-        ComputerFrech_CheckBox->Hide();
-    } else if (SpielerModus == ModusMensch) {
-        ComputerFrech_CheckBox->Show();
-    }
-    Form1->FelderAnzeigen();
-}
-
-// What a mode shows in the main window, the same whether it is chosen in the dialog or started
-// with OK; each handler adds its own steps after these.
-void TEinstellungen_Form::MenschZeigen()
-{
-    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler Mensch.\n\nMensch gegen Computer."));
-    Form3->Hide();
-    Form1->ShowFarbwahl_Shape->Show();
-    Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
-    Form1->SteckerFabwahl_GroupBox->SetCaption(
-        QCoreApplication::translate("TForm1", "FarbWahlBox (clicke auf ein Quadraht)"));
-}
-
-void TEinstellungen_Form::ComputerZeigen()
-{
-    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler Computer.\n\nComputer gegen Mensch."));
-}
-
-void TEinstellungen_Form::ComputerBrettZeigen()
-{
-    // Without the marker box there is nothing to pick colours for.
-    if (!Form3->Visible()) {
-        Form1->ShowFarbwahl_Shape->Hide();
-        Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
-    }
-    Form1->StiftFarbWahl_Panel->Show();
-    Form1->SpielFeldPanel->SetEnabled(true);
-}
-
-void TEinstellungen_Form::DemoZeigen(const char* info)
-{
-    Form1->InfoText(info);
-    Form3->Hide();
-    Form1->SteckerFabwahl_GroupBox->SetCaption(QCoreApplication::translate("TForm1", "Mögliche Farben"));
-    Form1->ShowFarbwahl_Shape->Hide();
-    Form1->StiftFarbWahl_Panel->Hide();
+    AnzahlFelder_Label->SetCaption(QString::number(AnzahlFelder_TrackBar->Position()));
+    Ablauf.FelderGewaehlt(AnzahlFelder_TrackBar->Position());
 }
 
 void TEinstellungen_Form::Spieler_RadioGroupClick(TObject*)
 {
-    switch (Spieler_RadioGroup->ItemIndex()) {
-    case ModusMensch:
-        MenschZeigen();
-        if (AnzahlFelder < 7)
-            ComputerFrech_CheckBox->Show();
-        SpielerModus = ModusMensch;
-        break;
-    case ModusComputer:
-        ComputerZeigen();
-        Form3->Show();
-        ComputerBrettZeigen();
-        Form1->SteckerFarbWahl_Panel->SetEnabled(true);
-        ComputerFrech_CheckBox->Hide();
-        SpielerModus = ModusComputer;
-        break;
-    case ModusDemo:
-        DemoZeigen(QT_TRANSLATE_NOOP("TForm1", "Demo Spiel.\n\nComuter gegen Computer."));
-        ComputerFrech_CheckBox->Hide();
-        SpielerModus = ModusDemo;
-        break;
-    default:
-        break;
-    }
+    Ablauf.SpielerGewaehlt(Spieler_RadioGroup->ItemIndex());
 }
 
 void TEinstellungen_Form::EinstellungOK_BitBtnClick(TObject*)
 {
-    // The last game's job is over before the new game writes anything: a stopped demo closes
-    // with its own text, and that text must never stand over the new game's.
-    WorkThread->AuftragStoppen();
-    WorkThread->PhaseAbwarten();
-    switch (SpielerModus) {
-    case ModusMensch:
-        MenschZeigen();
-        Form1->StiftFarbWahl_Panel->Hide();
-        Form1->Pruefen_BitBtn->SetEnabled(true);
-        Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);
-        Form1->SteckerZeilenFreigeben(true);
-        Form1->StiftZeilenFreigeben(false);
-        Form1->StarteSpiel();
-        break;
-    case ModusComputer:
-        ComputerZeigen();
-        ComputerBrettZeigen();
-        Form1->ZeigeFarbCode_BitBtn->SetEnabled(false);
-        Form1->SteckerFabwahl_GroupBox->SetCaption(QCoreApplication::translate("TForm1", "Mögliche Fraben"));
-        Form1->SteckerZeilenFreigeben(false);
-        Form1->StiftZeilenFreigeben(true);
-        Form1->FarbCodeGeprueft_BitBtn->SetEnabled(true);
-        Form1->StarteSpiel();
-        break;
-    case ModusDemo:
-        DemoZeigen(QT_TRANSLATE_NOOP("TForm1", "Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten."));
-        Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
-        Form1->SteckerZeilenFreigeben(false);
-        Form1->StiftZeilenFreigeben(false);
-        Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);
-        Form1->StarteDemo();
-        break;
-    default:
-        break;
-    }
-    Hide();
-    Form1->NeuesSpiel_BitBtn->SetEnabled(true);
-    Form1->ProgressBar1->SetPosition(0);
+    Ablauf.SpielBeginnen();
 }
 
 void TEinstellungen_Form::FormShow(TObject*)
 {
-    Form1->NeuesSpiel_BitBtn->SetEnabled(false);
-    if (SpielerModus == ModusComputer) {
-        Form3->Show();
-        Form3->SetFocus();
-    }
+    Ablauf.EinstellungenGezeigt();
 }
 
 void TEinstellungen_Form::FormClose(TObject*)
 {
-    // Closed without OK: no game starts and the rows stay locked, but the way back to the
-    // dialog stays open.
-    Form1->NeuesSpiel_BitBtn->SetEnabled(true);
+    Ablauf.EinstellungenGeschlossen();
 }

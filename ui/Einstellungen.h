@@ -25,12 +25,6 @@ public:
     void EinstellungOK_BitBtnClick(TObject* Sender);
     void FormShow(TObject* Sender);
     void FormClose(TObject* Sender);
-
-private:
-    void MenschZeigen();
-    void ComputerZeigen();
-    void ComputerBrettZeigen();
-    void DemoZeigen(const char* info);
 };
 
 extern TEinstellungen_Form* Einstellungen_Form;

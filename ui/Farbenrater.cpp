@@ -4,15 +4,13 @@
 #include "game/Spielzustand.h"
 #include "solver/Workthread.h"
 #include "toolkit/Glyphs.h"
-#include "ui/Einstellungen.h"
-#include "ui/Farbenrateraufloesung.h"
-#include "ui/Farbmerkerbox.h"
-#include "ui/Hilfe_memoform.h"
+#include "ui/Spielablauf.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <utility>
 
 TForm1* Form1 = nullptr;
 char MeldungsText[80] = "";
@@ -26,6 +24,13 @@ constexpr const char* PickerNamen[8] = {"RedFarbwahl_Shape",   "YellowFarbwahl_S
                                         "BlueFarbwahl_Shape",  "ViolettFarbwahl_Shape", "TuerkisFarbwahl_Shape",
                                         "BlackFarbwahl_Shape", "WhiteFarbwahl_Shape"};
 constexpr int PickerLinks[8] = {5, 34, 63, 92, 122, 151, 180, 210};
+
+constexpr const char* PickerTitelTexte[] = {
+    QT_TRANSLATE_NOOP("TForm1", "FarbwahlBox (clicke auf ein Quadraht)"),
+    QT_TRANSLATE_NOOP("TForm1", "FarbWahlBox (clicke auf ein Quadraht)"),
+    QT_TRANSLATE_NOOP("TForm1", "Mögliche Farben"),
+    QT_TRANSLATE_NOOP("TForm1", "Mögliche Fraben"),
+};
 
 constexpr int SteckerLinks[8] = {32, 67, 102, 138, 173, 209, 244, 280};
 
@@ -98,16 +103,12 @@ TForm1::TForm1() : TForm(QStringLiteral("Form1"), tr("Farbenrater 1.1 – Finde 
     StartTimer->OnTimer = std::bind_front(&TForm1::StartTimerTimer, this);
     OnClose = std::bind_front(&TForm1::FormClose, this);
 
-    // The game's start values, then the worker, then the controls' start state.
-    ZufallsgeneratorStarten();
-    AnzahlFarben = 8;
-    AnzahlFelder = 4;
-    FarbTabelleFuellen();
-    SpielerModus = ModusMensch;
+    // The game's start values, then the worker, which reports to the turn flow, then the
+    // controls' start state.
+    Ablauf.Einrichten();
     StartTimer->SetEnabled(true);
     WorkThread = new TWorkThread(false);
-    WorkThread->Anzeige = this;
-    ComputerFarbTabelleFuellen();
+    WorkThread->Anzeige = &Ablauf;
     WorkThread->SetPriority(tpNormal);
     WorkThread->Resume();
     WorkThread->AuftragStoppen();
@@ -199,7 +200,7 @@ void TForm1::PickerAnlegen()
     ShowFarbwahl_Shape->SetShowsSymbol(true);
     SetCursor(ShowFarbwahl_Shape, crNo);
     SteckerFabwahl_GroupBox = new TGroupBox(SteckerFarbWahl_Panel, QStringLiteral("SteckerFabwahl_GroupBox"),
-                                            tr("FarbwahlBox (clicke auf ein Quadraht)"));
+                                            tr(PickerTitelTexte[static_cast<int>(PickerTitel::Wahl)]));
     SteckerFabwahl_GroupBox->SetBounds(44, 5, 245, 49);
     SetCursor(SteckerFabwahl_GroupBox, crHandPoint);
     for (int i = 0; i < 8; ++i) {
@@ -274,6 +275,9 @@ void TForm1::BrettAnlegen()
     SpielFeldPanel->SetBounds(4, 0, 437, 609);
     SpielFeldPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     SpielFeldPanel->setLineWidth(5);
+    // The board panel has always answered with row 6's key-peg handler. A press that no enabled
+    // row takes (the background, or a hole of a locked row) lands here, so it reads "Diese Zeile
+    // ist gesperrt." while row 6 is not the active row, and only clears the message while it is.
     SpielFeldPanel->OnMouseDown = std::bind_front(&TForm1::StiftZeile6_MouseDown, this);
 
     SteckerZeilen[0] = StiftZeilen[0] = nullptr;
@@ -385,26 +389,36 @@ void TForm1::SetzeStiftFarbe(int32_t zeile, int32_t feld, TColor farbe)
 
 void TForm1::FelderAnzeigen()
 {
-    for (int p = 0; p < 8; ++p)
-        Form2->CZufallsCode_Shape[p]->SetVisible(p < AnzahlFelder);
-    for (int p = 0; p < 8; ++p)
-        Form3->MerkerFarbCode_Shape[p]->SetVisible(p < AnzahlFelder);
-    for (int zeile = 1; zeile <= 12; ++zeile)
-        for (int p = 0; p < 8; ++p)
-            SteckerShapes[zeile][p]->SetVisible(p < AnzahlFelder);
-    for (int zeile = 1; zeile <= 12; ++zeile)
-        for (int p = 0; p < 8; ++p)
-            StiftShapes[zeile][p]->SetVisible(p < AnzahlFelder);
+    Ablauf.FelderZeigen();
 }
 
 void TForm1::FarbenAnzeigen()
 {
-    SteckerFarbe = clRed;
-    ShowFarbwahl_Shape->SetBrushColor(clRed);
-    SteckerFarbIndex = 0;
-    if (AnzahlFarben >= 2 && AnzahlFarben <= 8)
-        for (int i = 0; i < 8; ++i)
-            FarbwahlShapes[i]->SetVisible(i < AnzahlFarben);
+    Ablauf.FarbenZeigen();
+}
+
+void TForm1::PickerBeschriften(PickerTitel titel)
+{
+    SteckerFabwahl_GroupBox->SetCaption(tr(PickerTitelTexte[static_cast<int>(titel)]));
+}
+
+void TForm1::AktiveZeileMelden()
+{
+    if (AktiveZeile == GemeldeteZeile)
+        return;
+    for (const int32_t zeile : {GemeldeteZeile, AktiveZeile})
+        if (zeile >= 1 && zeile <= 12)
+            for (int32_t p = 0; p < 8; ++p) {
+                ReportAvailability(SteckerShapes[zeile][p]);
+                ReportAvailability(StiftShapes[zeile][p]);
+            }
+    GemeldeteZeile = AktiveZeile;
+}
+
+void TForm1::BrettScrollen(int32_t zeile)
+{
+    if (zeile == 9)
+        ScrollBox1->SetVertScrollBarPosition(ScrollPositionAbZeile9);
 }
 
 void TForm1::MeldungAnzeigen(const char* text)
@@ -479,15 +493,7 @@ QString TForm1::RateText(int32_t zeile)
 
 void TForm1::LoescheSpielfeld()
 {
-    for (int zeile = 0; zeile <= 12; ++zeile) {
-        for (int p = 0; p < 8; ++p) {
-            SteckerFeld[zeile][p] = LeerFeld;
-            SetzeSteckerFarbe(zeile, p, clGray);
-            StiftFeld[zeile][p] = LeerFeld;
-            SetzeStiftFarbe(zeile, p, clGray);
-        }
-    }
-    LoescheZeilenMarken();
+    Ablauf.SpielfeldLoeschen();
 }
 
 void TForm1::LoescheZeilenMarken()
@@ -543,72 +549,55 @@ void TForm1::FormClose(TObject*)
 
 void TForm1::Farbwahl_ShapesMouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)
 {
-    for (int i = 0; i < 8; ++i) {
-        if (Sender == FarbwahlShapes[i]) {
-            ShowFarbwahl_Shape->SetBrushColor(FarbTabelle[i]);
-            SteckerFarbe = FarbTabelle[i];
-            SteckerFarbIndex = i;
-            return;
-        }
-    }
+    for (int i = 0; i < 8; ++i)
+        if (Sender == FarbwahlShapes[i])
+            Ablauf.SteckerFarbeGewaehlt(i);
 }
 
 void TForm1::StiftFarbwahl_MouseDown(TObject* Sender, TMouseButton, TShiftState, int, int)
 {
-    if (Sender == StiftWhite_Shape) {
-        StiftFarbe = clWhite;
-        StiftFarbIndex = StiftWeiss;
-    } else if (Sender == StiftBlack_Shape) {
-        StiftFarbe = clBlack;
-        StiftFarbIndex = StiftSchwarz;
-    } else if (Sender == StiftGray_Shape) {
-        StiftFarbe = clGray;
-        StiftFarbIndex = StiftGrau;
-    }
-    StiftColor_Shape->SetBrushColor(StiftFarbe);
+    for (const auto& [stift, wert] : {std::pair{StiftWhite_Shape, StiftWeiss},
+                                      std::pair{StiftBlack_Shape, StiftSchwarz}, std::pair{StiftGray_Shape, StiftGrau}})
+        if (Sender == stift)
+            Ablauf.StiftGewaehlt(wert);
 }
+
+namespace {
+
+// The place of the pressed hole in its row, or -1 for a press on anything else.
+int32_t Platz(TObject* Sender, TShape* const (&reihe)[8])
+{
+    for (int32_t p = 0; p < 8; ++p)
+        if (Sender == reihe[p])
+            return p;
+    return -1;
+}
+
+} // namespace
 
 void TForm1::SteckerSetzen(int32_t zeile, TObject* Sender)
 {
-    PegSetzen(zeile, Sender, SteckerShapes, SteckerFeld, SteckerFarbe, SteckerFarbIndex);
+    Ablauf.PegGesetzt(false, zeile, Platz(Sender, SteckerShapes[zeile]));
 }
 
 void TForm1::StiftSetzen(int32_t zeile, TObject* Sender)
 {
-    PegSetzen(zeile, Sender, StiftShapes, StiftFeld, StiftFarbe, StiftFarbIndex);
+    Ablauf.PegGesetzt(true, zeile, Platz(Sender, StiftShapes[zeile]));
 }
 
-void TForm1::PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8], int8_t (&feld)[13][8], TColor farbe,
-                       int32_t index)
-{
-    if (AktiveZeile != zeile) {
-        MeldungAnzeigen(QT_TR_NOOP("Diese Zeile ist gesperrt."));
-        return;
-    }
-    MeldungAnzeigen("");
-    for (int p = 0; p < 8; ++p) {
-        if (Sender == shapes[zeile][p]) {
-            shapes[zeile][p]->SetBrushColor(farbe);
-            feld[zeile][p] = static_cast<int8_t>(index);
-            return;
-        }
-    }
-}
-
-// The buttons that show a window bring it back also when it has been minimised or buried.
 void TForm1::ZeigeFarbCode_BitBtnClick(TObject*)
 {
-    Form2->BringToFront();
+    Ablauf.LoesungZeigen();
 }
 
 void TForm1::FarbMekerBox_BitBntClick(TObject*)
 {
-    Form3->BringToFront();
+    Ablauf.MerkerZeigen();
 }
 
 void TForm1::MenuHilfeClick(TObject*)
 {
-    Hilfe_Form->ShowModal();
+    Ablauf.HilfeZeigen();
 }
 
 void TForm1::MenuFarbsymboleClick(TObject*)
@@ -626,4 +615,32 @@ void TForm1::MenuCloseClick(TObject*)
     WorkThread->Shutdown();
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The turn flow's handlers
+
+void TForm1::StarteSpiel()
+{
+    Ablauf.StarteSpiel();
+}
+
+void TForm1::StarteDemo()
+{
+    Ablauf.StarteDemo();
+}
+
+void TForm1::Pruefen_BitBtnClick(TObject*)
+{
+    Ablauf.Pruefen();
+}
+
+void TForm1::FarbCodeGeprueft_BitBtnClick(TObject*)
+{
+    Ablauf.AntwortNehmen();
+}
+
+void TForm1::NeuesSpiel_BitBtnClick(TObject*)
+{
+    Ablauf.NeuesSpiel();
 }

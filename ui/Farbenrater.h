@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the board, the pickers, the information panel, the control group, the
-// progress bar, the blinking status bar and the menu. The turn flow lives here too
-// (Spielablauf.cpp), and so does what the solver shows: the window is its display port.
+// progress bar, the blinking status bar and the menu. It paints what the turn flow (Spielablauf)
+// tells it; its handlers keep their names and call the flow.
 #pragma once
 
-#include "solver/Anzeige.h"
 #include "toolkit/Forms.h"
 
 #include <QString>
@@ -13,7 +12,11 @@
 extern char MeldungsText[80];
 extern int32_t BlinkZaehler;
 
-class TForm1 : public TForm, public SolverAnzeige {
+// The code-peg picker's captions, each moment's own. The first is written in two spellings and
+// one of the others with a slip of the pen: the game has always shown them so.
+enum class PickerTitel { Wahl, WahlMensch, Moeglich, MoeglichComputer };
+
+class TForm1 : public TForm {
     Q_OBJECT
 public:
     TForm1();
@@ -87,6 +90,7 @@ public:
     void SetzeStiftFarbe(int32_t zeile, int32_t feld, TColor farbe);
     void FelderAnzeigen();
     void FarbenAnzeigen();
+    void PickerBeschriften(PickerTitel titel);
     // The German source texts go through the player's language; an already translated text is
     // shown as it is. Both blink it in the status bar, cut to MeldungsText's 79 bytes.
     void MeldungAnzeigen(const char* text);
@@ -97,8 +101,6 @@ public:
     void SteckerZeilenFreigeben(bool an);
     void StiftZeilenFreigeben(bool an);
     void SetzeAktivenStift(int32_t feld, TColor farbe);
-    // Moves the active row on (at most to 12), scrolls at row 9 and, if asked, marks it.
-    void ZeileWeiter(bool markieren);
     // Tells screen readers which rows' holes may be pressed, when the active row has changed.
     void AktiveZeileMelden();
     // Row 9 has become active: the board scrolls down to the last rows.
@@ -109,20 +111,12 @@ public:
     QString AntwortText(int32_t zeile, int32_t schwarz, int32_t weiss);
     QString RateText(int32_t zeile);
 
-    // Turn flow
+    // Turn flow, carried out by Spielablauf
     void StarteSpiel();
     void StarteDemo();
     void Pruefen_BitBtnClick(TObject* Sender);
     void FarbCodeGeprueft_BitBtnClick(TObject* Sender);
     void NeuesSpiel_BitBtnClick(TObject* Sender);
-    // What the solver shows. The computer's next guess in mode "Computer": next row, marked,
-    // painted, waiting for pegs; or no code fits the human's answers any more.
-    void FortschrittAnzeigen(int32_t prozent) override;
-    void DemoZugAnzeigen(int32_t zeile) override;
-    void DemoZeileAnzeigen(int32_t zeile) override;
-    void DemoEndeAnzeigen() override;
-    void RatecodeZeigen(int32_t index) override;
-    void WiderspruchZeigen() override;
 
     // Handlers
     void FormClose(TObject* Sender);
@@ -164,10 +158,6 @@ public:
 
 private:
     int32_t GemeldeteZeile = 0; // the active row screen readers were last told of
-    // A press on a hole of row zeile: refused outside the active row, otherwise the hole takes the
-    // chosen colour and the board array its index.
-    void PegSetzen(int32_t zeile, TObject* Sender, TShape* (&shapes)[13][8], int8_t (&feld)[13][8], TColor farbe,
-                   int32_t index);
     void PickerAnlegen();
     void BrettAnlegen();
     void BedienfeldAnlegen();

@@ -2,8 +2,7 @@
 #include "ui/Farbenrateraufloesung.h"
 
 #include "game/Spielzustand.h"
-#include "solver/Workthread.h"
-#include "ui/Farbenrater.h"
+#include "ui/Spielablauf.h"
 
 #include <functional>
 
@@ -32,9 +31,5 @@ TForm2::TForm2() : TForm(QStringLiteral("Form2"), tr("Auflösung"))
 
 void TForm2::NeuesSpiel_BitBtn1Click(TObject*)
 {
-    WorkThread->AuftragStoppen();
-    Sleep(10);
-    Form1->ProgressBar1->SetPosition(0);
-    Hide();
-    Form1->NeuesSpiel_BitBtn->Click();
+    Ablauf.LoesungNeuesSpiel();
 }

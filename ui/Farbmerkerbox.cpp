@@ -2,9 +2,8 @@
 #include "ui/Farbmerkerbox.h"
 
 #include "game/Spielzustand.h"
-#include "ui/Farbenrater.h"
+#include "ui/Spielablauf.h"
 
-#include <QCoreApplication>
 #include <functional>
 
 TForm3* Form3 = nullptr;
@@ -42,7 +41,7 @@ TForm3::TForm3() : TForm(QStringLiteral("Form3"), tr("Farbcode  MerkerBox   Hier
     };
     Tastatur.Install(this);
     for (int32_t i = 0; i < 8; ++i)
-        Tastatur.Bind(this, Qt::Key_1 + i, [i] { Form1->FarbeWaehlen(i); });
+        Tastatur.Bind(this, Qt::Key_1 + i, [i] { Ablauf.FarbTaste(i); });
     OnShow = std::bind_front(&TForm3::FormShow, this);
     OnHide = std::bind_front(&TForm3::FormHide, this);
 }
@@ -64,17 +63,10 @@ void TForm3::FarbcodeMerkerBoxColse_BitBtnClick(TObject*)
 
 void TForm3::FormShow(TObject*)
 {
-    Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
-    Form1->ShowFarbwahl_Shape->Show();
-    Form1->SteckerFabwahl_GroupBox->SetCaption(
-        QCoreApplication::translate("TForm1", "FarbwahlBox (clicke auf ein Quadraht)"));
+    Ablauf.MerkerGezeigt();
 }
 
 void TForm3::FormHide(TObject*)
 {
-    if (SpielerModus != ModusComputer && SpielerModus != ModusDemo)
-        return;
-    Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
-    Form1->ShowFarbwahl_Shape->Hide();
-    Form1->SteckerFabwahl_GroupBox->SetCaption(QCoreApplication::translate("TForm1", "Mögliche Farben"));
+    Ablauf.MerkerVerborgen();
 }

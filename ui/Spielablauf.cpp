@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The flow of a game on the main thread: the new-game reset, the start of each mode, the check of
-// a human guess and the taking of a human answer. The worker continues the flow where a scan of
-// the candidates is needed, and reports back through the window's display port below.
+// The flow of a game on the main thread. Every write to the game state is made here, and every
+// change one window makes in another goes through here; the windows paint what they are told. The
+// worker continues the flow where a scan of the candidates is needed and hands its findings back
+// through the display port at the end of this file.
+#include "ui/Spielablauf.h"
+
 #include "game/Main.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
@@ -10,6 +13,12 @@
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"
+#include "ui/Farbmerkerbox.h"
+#include "ui/Hilfe_memoform.h"
+
+#include <cstring>
+
+Spielablauf Ablauf;
 
 namespace {
 
@@ -17,73 +26,226 @@ constexpr const char* TextComputerRaet =
     QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nBitte Farbcode überprüfen.\nSchwarze und weisse Steine "
                                 "setzen.\nAuf\n[Mensch Geprüft]\nclicken.");
 
-// Shows the secret in the solution window.
-void GeheimcodeZeigen()
-{
-    for (int p = 0; p < AnzahlFelder; ++p)
-        Form2->CZufallsCode_Shape[p]->SetBrushColor(FarbTabelle[FarbCode[p]]);
-}
-
 // The colour a key peg shows: black, white, or the gray of an empty hole.
 TColor StiftAnstrich(int8_t stift)
 {
     return stift == StiftSchwarz ? clBlack : stift == StiftWeiss ? clWhite : clGray;
 }
 
+} // namespace
+
+void Spielablauf::Einrichten()
+{
+    ZufallsgeneratorStarten();
+    AnzahlFarben = 8;
+    AnzahlFelder = 4;
+    FarbTabelleFuellen();
+    ComputerFarbTabelleFuellen();
+    SpielerModus = ModusMensch;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Settings dialog
+
+void Spielablauf::FarbenGewaehlt(int32_t farben)
+{
+    AnzahlFarben = farben;
+    FarbenZeigen();
+}
+
+void Spielablauf::FelderGewaehlt(int32_t felder)
+{
+    AnzahlFelder = felder;
+    TCheckBox* frech = Einstellungen_Form->ComputerFrech_CheckBox;
+    if (AnzahlFelder > 6) {
+        frech->SetChecked(false);
+        frech->Hide();
+    } else if (SpielerModus == ModusMensch) {
+        frech->Show();
+    }
+    FelderZeigen();
+}
+
+void Spielablauf::MenschZeigen()
+{
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler Mensch.\n\nMensch gegen Computer."));
+    Form3->Hide();
+    Form1->ShowFarbwahl_Shape->Show();
+    Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
+    Form1->PickerBeschriften(PickerTitel::WahlMensch);
+}
+
+void Spielablauf::ComputerZeigen()
+{
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler Computer.\n\nComputer gegen Mensch."));
+}
+
+void Spielablauf::ComputerBrettZeigen()
+{
+    // Without the marker box there is nothing to pick colours for.
+    if (!Form3->Visible()) {
+        Form1->ShowFarbwahl_Shape->Hide();
+        Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
+    }
+    Form1->StiftFarbWahl_Panel->Show();
+    Form1->SpielFeldPanel->SetEnabled(true);
+}
+
+void Spielablauf::DemoZeigen(const char* info)
+{
+    Form1->InfoText(info);
+    Form3->Hide();
+    Form1->PickerBeschriften(PickerTitel::Moeglich);
+    Form1->ShowFarbwahl_Shape->Hide();
+    Form1->StiftFarbWahl_Panel->Hide();
+}
+
+void Spielablauf::SpielerGewaehlt(int32_t modus)
+{
+    TCheckBox* frech = Einstellungen_Form->ComputerFrech_CheckBox;
+    switch (modus) {
+    case ModusMensch:
+        MenschZeigen();
+        if (AnzahlFelder < 7)
+            frech->Show();
+        SpielerModus = ModusMensch;
+        break;
+    case ModusComputer:
+        ComputerZeigen();
+        Form3->Show();
+        ComputerBrettZeigen();
+        Form1->SteckerFarbWahl_Panel->SetEnabled(true);
+        frech->Hide();
+        SpielerModus = ModusComputer;
+        break;
+    case ModusDemo:
+        DemoZeigen(QT_TRANSLATE_NOOP("TForm1", "Demo Spiel.\n\nComuter gegen Computer."));
+        frech->Hide();
+        SpielerModus = ModusDemo;
+        break;
+    default:
+        break;
+    }
+}
+
+void Spielablauf::SpielBeginnen()
+{
+    // The last game's job is over before the new game writes anything: a stopped demo closes
+    // with its own text, and that text must never stand over the new game's.
+    AltenAuftragBeenden();
+    switch (SpielerModus) {
+    case ModusMensch:
+        MenschZeigen();
+        Form1->StiftFarbWahl_Panel->Hide();
+        Form1->Pruefen_BitBtn->SetEnabled(true);
+        Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);
+        Form1->SteckerZeilenFreigeben(true);
+        Form1->StiftZeilenFreigeben(false);
+        Form1->StarteSpiel();
+        break;
+    case ModusComputer:
+        ComputerZeigen();
+        ComputerBrettZeigen();
+        Form1->ZeigeFarbCode_BitBtn->SetEnabled(false);
+        Form1->PickerBeschriften(PickerTitel::MoeglichComputer);
+        Form1->SteckerZeilenFreigeben(false);
+        Form1->StiftZeilenFreigeben(true);
+        Form1->FarbCodeGeprueft_BitBtn->SetEnabled(true);
+        Form1->StarteSpiel();
+        break;
+    case ModusDemo:
+        DemoZeigen(QT_TRANSLATE_NOOP("TForm1", "Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten."));
+        Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
+        Form1->SteckerZeilenFreigeben(false);
+        Form1->StiftZeilenFreigeben(false);
+        Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);
+        Form1->StarteDemo();
+        break;
+    default:
+        break;
+    }
+    Einstellungen_Form->Hide();
+    Form1->NeuesSpiel_BitBtn->SetEnabled(true);
+    Form1->ProgressBar1->SetPosition(0);
+}
+
+void Spielablauf::EinstellungenGezeigt()
+{
+    Form1->NeuesSpiel_BitBtn->SetEnabled(false);
+    if (SpielerModus == ModusComputer) {
+        Form3->Show();
+        Form3->SetFocus();
+    }
+}
+
+void Spielablauf::EinstellungenGeschlossen()
+{
+    // Closed without OK: no game starts and the rows stay locked, but the way back to the
+    // dialog stays open.
+    Form1->NeuesSpiel_BitBtn->SetEnabled(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Main window
+
 // A job of the last game must be over before the candidates and the codes are set anew.
-void AltenAuftragBeenden()
+void Spielablauf::AltenAuftragBeenden()
 {
     WorkThread->AuftragStoppen();
     WorkThread->PhaseAbwarten();
 }
 
-} // namespace
+void Spielablauf::GeheimcodeZeigen()
+{
+    for (int p = 0; p < AnzahlFelder; ++p)
+        Form2->CZufallsCode_Shape[p]->SetBrushColor(FarbTabelle[FarbCode[p]]);
+}
 
-void TForm1::NeuesSpiel_BitBtnClick(TObject*)
+void Spielablauf::NeuesSpiel()
 {
     WorkThread->AuftragStoppen();
-    ProgressBar1->SetPosition(0);
+    Form1->ProgressBar1->SetPosition(0);
     Einstellungen_Form->AnzahlFarben_TrackBar->SetPosition(AnzahlFarben);
     Einstellungen_Form->AnzahlFelder_TrackBar->SetPosition(AnzahlFelder);
-    Pruefen_BitBtn->SetEnabled(false);
-    FarbCodeGeprueft_BitBtn->SetEnabled(false);
-    ZeigeFarbCode_BitBtn->SetEnabled(false);
-    InfoText(QT_TR_NOOP("Neues Spiel"));
-    SteckerZeilenFreigeben(false);
-    StiftZeilenFreigeben(false);
+    Form1->Pruefen_BitBtn->SetEnabled(false);
+    Form1->FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    Form1->ZeigeFarbCode_BitBtn->SetEnabled(false);
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Neues Spiel"));
+    Form1->SteckerZeilenFreigeben(false);
+    Form1->StiftZeilenFreigeben(false);
     Form2->Hide();
     Einstellungen_Form->Show();
     StiftFarbe = clBlack;
     StiftFarbIndex = StiftSchwarz;
-    StiftColor_Shape->SetBrushColor(clBlack);
-    MeldungAnzeigen(QT_TR_NOOP("Komm und Spiel mit mir."));
-    ScrollBox1->SetVertScrollBarPosition(0);
+    Form1->StiftColor_Shape->SetBrushColor(clBlack);
+    Form1->MeldungAnzeigen(QT_TRANSLATE_NOOP("TForm1", "Komm und Spiel mit mir."));
+    Form1->ScrollBox1->SetVertScrollBarPosition(0);
     AktiveZeile = 1;
     Weiss = 0;
     Schwarz = 0;
 }
 
-void TForm1::ZeileWeiter(bool markieren)
+void Spielablauf::ZeileWeiter(bool markieren)
 {
     if (AktiveZeile < 12)
         ++AktiveZeile;
-    BrettScrollen(AktiveZeile);
-    Tastatur.Refresh();
-    AktiveZeileMelden();
+    Form1->BrettScrollen(AktiveZeile);
+    Form1->Tastatur.Refresh();
+    Form1->AktiveZeileMelden();
     if (markieren) {
-        SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
-        SetzeZeilenMarke(AktiveZeile, clRed);
+        Form1->SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
+        Form1->SetzeZeilenMarke(AktiveZeile, clRed);
     }
 }
 
-void TForm1::StarteSpiel()
+void Spielablauf::StarteSpiel()
 {
     AltenAuftragBeenden();
-    StarkerComputer = MenuStarkerComputer->Checked();
-    LoescheSpielfeld();
-    SetzeZeilenMarke(AktiveZeile, clRed);
-    Tastatur.Refresh();
-    AktiveZeileMelden();
+    StarkerComputer = Form1->MenuStarkerComputer->Checked();
+    SpielfeldLoeschen();
+    Form1->SetzeZeilenMarke(AktiveZeile, clRed);
+    Form1->Tastatur.Refresh();
+    Form1->AktiveZeileMelden();
     if (SpielerModus == ModusMensch) {
         AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
         Kandidaten->SetAll();
@@ -99,51 +261,51 @@ void TForm1::StarteSpiel()
             IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
         }
         for (int p = 0; p < AnzahlFelder; ++p)
-            SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
-        Announce(this, RateText(AktiveZeile));
-        InfoText(TextComputerRaet);
+            Form1->SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+        Announce(Form1, Form1->RateText(AktiveZeile));
+        Form1->InfoText(TextComputerRaet);
     }
 }
 
-void TForm1::StarteDemo()
+void Spielablauf::StarteDemo()
 {
     AltenAuftragBeenden();
-    StarkerComputer = MenuStarkerComputer->Checked();
-    LoescheSpielfeld();
+    StarkerComputer = Form1->MenuStarkerComputer->Checked();
+    SpielfeldLoeschen();
     AktiveZeile = 1;
-    Tastatur.Refresh();
-    AktiveZeileMelden();
+    Form1->Tastatur.Refresh();
+    Form1->AktiveZeileMelden();
     Kandidaten->SetAll();
-    MeldungAnzeigen(QT_TR_NOOP("Bitte warten"));
+    Form1->MeldungAnzeigen(QT_TRANSLATE_NOOP("TForm1", "Bitte warten"));
     AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
     ZufallsCodeZiehen();
     GeheimcodeZeigen();
     WorkThread->AuftragStarten(SpielerModus);
 }
 
-void TForm1::Pruefen_BitBtnClick(TObject*)
+void Spielablauf::Pruefen()
 {
     Weiss = 0;
     Schwarz = 0;
     for (int p = 0; p < AnzahlFelder; ++p) {
         if (SteckerFeld[AktiveZeile][p] < 0) {
-            MeldungAnzeigen(QT_TR_NOOP("Es müssen alle Felder besetzt sein."));
+            Form1->MeldungAnzeigen(QT_TRANSLATE_NOOP("TForm1", "Es müssen alle Felder besetzt sein."));
             return;
         }
     }
     const bool gewonnen = BewerteZeile(AnzahlFelder, Schwarz, Weiss);
     // Said first: the answer, then what it means.
-    Announce(this, AntwortText(AktiveZeile, Schwarz, Weiss));
+    Announce(Form1, Form1->AntwortText(AktiveZeile, Schwarz, Weiss));
     if (gewonnen) {
-        InfoText(QT_TR_NOOP("Spieler: Mensch\n\nSie haben den Code Gelöst."));
-        Pruefen_BitBtn->SetEnabled(false);
+        Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler: Mensch\n\nSie haben den Code Gelöst."));
+        Form1->Pruefen_BitBtn->SetEnabled(false);
         // The game is over: the board keeps the winning row as it was scored.
-        SteckerZeilenFreigeben(false);
+        Form1->SteckerZeilenFreigeben(false);
     }
     // Row 12 is checked again and again: every key peg is painted anew each time, so it never
     // shows a mix of two answers.
     for (int p = 0; p < AnzahlFelder; ++p)
-        SetzeAktivenStift(p, StiftAnstrich(AntwortStift(p, Schwarz, Weiss)));
+        Form1->SetzeAktivenStift(p, StiftAnstrich(AntwortStift(p, Schwarz, Weiss)));
     if (Schwarz == AnzahlFelder)
         return;
     if (Einstellungen_Form->ComputerFrech_CheckBox->Checked()) {
@@ -153,23 +315,24 @@ void TForm1::Pruefen_BitBtnClick(TObject*)
             // so that this answer's filter is never dropped and the test below sees every answer.
             WorkThread->PhaseAbwarten();
             if (!Kandidaten->TestBit(index))
-                MeldungAnzeigen(QT_TR_NOOP("*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich."));
+                Form1->MeldungAnzeigen(
+                    QT_TRANSLATE_NOOP("TForm1", "*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich."));
             else
-                MeldungAnzeigen("");
+                Form1->MeldungAnzeigen("");
             Kandidaten->ResetBit(index);
             IndexZuCode(AnzahlFarben, AnzahlFelder, index, RateCode);
             WorkThread->AuftragStarten(SpielerModus);
         }
     } else {
-        MeldungAnzeigen("");
+        Form1->MeldungAnzeigen("");
     }
     ZeileWeiter(true);
 }
 
-void TForm1::FarbCodeGeprueft_BitBtnClick(TObject*)
+void Spielablauf::AntwortNehmen()
 {
     AnzahlKombinationen = Kombinationen(AnzahlFarben, AnzahlFelder);
-    FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    Form1->FarbCodeGeprueft_BitBtn->SetEnabled(false);
     Weiss = 0;
     Schwarz = 0;
     for (int p = 0; p < AnzahlFelder; ++p) {
@@ -180,90 +343,205 @@ void TForm1::FarbCodeGeprueft_BitBtnClick(TObject*)
     }
     // The answer stands as given: the key pegs take no change until the next guess is shown,
     // and none at all once the game is won.
-    StiftZeilenFreigeben(false);
-    Announce(this, AntwortText(AktiveZeile, Schwarz, Weiss));
+    Form1->StiftZeilenFreigeben(false);
+    Announce(Form1, Form1->AntwortText(AktiveZeile, Schwarz, Weiss));
     if (Schwarz == AnzahlFelder) {
-        InfoText(QT_TR_NOOP("Spieler: Computer\nIch habe Gewonnen."));
+        Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer\nIch habe Gewonnen."));
         return;
     }
     WorkThread->PhaseAbwarten();
     Kandidaten->ResetBit(CodeIndex);
-    InfoText(QT_TR_NOOP("Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch."));
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch."));
     WorkThread->AuftragStarten(SpielerModus);
 }
 
-void TForm1::RatecodeZeigen(int32_t index)
+void Spielablauf::SteckerFarbeGewaehlt(int32_t index)
+{
+    Form1->ShowFarbwahl_Shape->SetBrushColor(FarbTabelle[index]);
+    SteckerFarbe = FarbTabelle[index];
+    SteckerFarbIndex = index;
+}
+
+void Spielablauf::StiftGewaehlt(int8_t stift)
+{
+    StiftFarbe = StiftAnstrich(stift);
+    StiftFarbIndex = stift;
+    Form1->StiftColor_Shape->SetBrushColor(StiftFarbe);
+}
+
+void Spielablauf::PegGesetzt(bool stift, int32_t zeile, int32_t platz)
+{
+    if (AktiveZeile != zeile) {
+        Form1->MeldungAnzeigen(QT_TRANSLATE_NOOP("TForm1", "Diese Zeile ist gesperrt."));
+        return;
+    }
+    Form1->MeldungAnzeigen("");
+    if (platz < 0 || platz >= 8)
+        return;
+    if (stift) {
+        Form1->SetzeStiftFarbe(zeile, platz, StiftFarbe);
+        StiftFeld[zeile][platz] = static_cast<int8_t>(StiftFarbIndex);
+    } else {
+        Form1->SetzeSteckerFarbe(zeile, platz, SteckerFarbe);
+        SteckerFeld[zeile][platz] = static_cast<int8_t>(SteckerFarbIndex);
+    }
+}
+
+void Spielablauf::SpielfeldLoeschen()
+{
+    for (int zeile = 0; zeile <= 12; ++zeile) {
+        for (int p = 0; p < 8; ++p) {
+            SteckerFeld[zeile][p] = LeerFeld;
+            Form1->SetzeSteckerFarbe(zeile, p, clGray);
+            StiftFeld[zeile][p] = LeerFeld;
+            Form1->SetzeStiftFarbe(zeile, p, clGray);
+        }
+    }
+    Form1->LoescheZeilenMarken();
+}
+
+void Spielablauf::FarbenZeigen()
+{
+    SteckerFarbe = clRed;
+    Form1->ShowFarbwahl_Shape->SetBrushColor(clRed);
+    SteckerFarbIndex = 0;
+    if (AnzahlFarben >= 2 && AnzahlFarben <= 8)
+        for (int i = 0; i < 8; ++i)
+            Form1->FarbwahlShapes[i]->SetVisible(i < AnzahlFarben);
+}
+
+void Spielablauf::FelderZeigen()
+{
+    for (int p = 0; p < 8; ++p) {
+        const bool sichtbar = p < AnzahlFelder;
+        Form2->CZufallsCode_Shape[p]->SetVisible(sichtbar);
+        Form3->MerkerFarbCode_Shape[p]->SetVisible(sichtbar);
+        for (int zeile = 1; zeile <= 12; ++zeile) {
+            Form1->SteckerShapes[zeile][p]->SetVisible(sichtbar);
+            Form1->StiftShapes[zeile][p]->SetVisible(sichtbar);
+        }
+    }
+}
+
+// The buttons that show a window bring it back also when it has been minimised or buried.
+void Spielablauf::LoesungZeigen()
+{
+    Form2->BringToFront();
+}
+
+void Spielablauf::MerkerZeigen()
+{
+    Form3->BringToFront();
+}
+
+void Spielablauf::HilfeZeigen()
+{
+    Hilfe_Form->ShowModal();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Solution window and marker box
+
+void Spielablauf::LoesungNeuesSpiel()
+{
+    // No pause is needed after the stop: the new game's OK waits for the worker before it
+    // writes anything (AltenAuftragBeenden), and a pause here could not let a stopped demo close
+    // anyway, since its closing steps need this thread's event loop.
+    WorkThread->AuftragStoppen();
+    Form1->ProgressBar1->SetPosition(0);
+    Form2->Hide();
+    Form1->NeuesSpiel_BitBtn->Click();
+}
+
+void Spielablauf::MerkerGezeigt()
+{
+    Form1->SteckerFabwahl_GroupBox->SetEnabled(true);
+    Form1->ShowFarbwahl_Shape->Show();
+    Form1->PickerBeschriften(PickerTitel::Wahl);
+}
+
+void Spielablauf::MerkerVerborgen()
+{
+    if (SpielerModus != ModusComputer && SpielerModus != ModusDemo)
+        return;
+    Form1->SteckerFabwahl_GroupBox->SetEnabled(false);
+    Form1->ShowFarbwahl_Shape->Hide();
+    Form1->PickerBeschriften(PickerTitel::Moeglich);
+}
+
+void Spielablauf::FarbTaste(int32_t index)
+{
+    Form1->FarbeWaehlen(index);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Display port: what the worker found, written into the game state and shown.
+
+void Spielablauf::FortschrittAnzeigen(int32_t prozent)
+{
+    Form1->ProgressBar1->SetPosition(prozent);
+}
+
+// The computer's next guess in mode "Computer": next row, marked, painted, waiting for pegs.
+void Spielablauf::RatecodeZeigen(int32_t index)
 {
     CodeIndex = index;
     ZeileWeiter(true);
     IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
     for (int p = 0; p < AnzahlFelder; ++p)
-        SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+        Form1->SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
     // Guesses after the twelfth reuse row 12: its key pegs start from gray each time, so an
     // earlier answer is never counted again.
     for (int p = 0; p < 8; ++p) {
         StiftFeld[AktiveZeile][p] = LeerFeld;
-        SetzeAktivenStift(p, clGray);
+        Form1->SetzeAktivenStift(p, clGray);
     }
-    StiftZeilenFreigeben(true);
-    Tastatur.Refresh();
-    Announce(this, RateText(AktiveZeile));
-    InfoText(TextComputerRaet);
-    FarbCodeGeprueft_BitBtn->SetEnabled(true);
+    Form1->StiftZeilenFreigeben(true);
+    Form1->Tastatur.Refresh();
+    Announce(Form1, Form1->RateText(AktiveZeile));
+    Form1->InfoText(TextComputerRaet);
+    Form1->FarbCodeGeprueft_BitBtn->SetEnabled(true);
 }
 
-void TForm1::AktiveZeileMelden()
+void Spielablauf::WiderspruchZeigen()
 {
-    if (AktiveZeile == GemeldeteZeile)
-        return;
-    for (const int32_t zeile : {GemeldeteZeile, AktiveZeile})
-        if (zeile >= 1 && zeile <= 12)
-            for (int32_t p = 0; p < 8; ++p) {
-                ReportAvailability(SteckerShapes[zeile][p]);
-                ReportAvailability(StiftShapes[zeile][p]);
-            }
-    GemeldeteZeile = AktiveZeile;
+    Form1->MeldungAnzeigen(QT_TRANSLATE_NOOP("TForm1", "Sie haben eine falsche Angabe gemacht"));
+    Form1->InfoText(
+        QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!"));
+    Form1->FarbCodeGeprueft_BitBtn->SetEnabled(false);
 }
 
-void TForm1::BrettScrollen(int32_t zeile)
+void Spielablauf::DemoZugAnzeigen(const DemoZug& zug)
 {
-    if (zeile == 9)
-        ScrollBox1->SetVertScrollBarPosition(ScrollPositionAbZeile9);
-}
-
-void TForm1::FortschrittAnzeigen(int32_t prozent)
-{
-    ProgressBar1->SetPosition(prozent);
-}
-
-void TForm1::DemoZugAnzeigen(int32_t zeile)
-{
+    const int32_t zeile = zug.Zeile;
+    CodeIndex = zug.Index;
+    std::memcpy(RateCode, zug.Code, sizeof RateCode);
+    AktiveZeile = zeile;
+    DemoSchwarz = zug.Schwarz;
+    DemoWeiss = zug.Weiss;
+    // Guesses after the twelfth reuse row 12: its key pegs start from empty each time.
     for (int32_t p = 0; p < AnzahlFelder; ++p) {
-        SetzeSteckerFarbe(zeile, p, FarbTabelle[SteckerFeld[zeile][p]]);
-        SetzeStiftFarbe(zeile, p, StiftAnstrich(StiftFeld[zeile][p]));
+        SteckerFeld[zeile][p] = RateCode[p];
+        StiftFeld[zeile][p] = AntwortStift(p, DemoSchwarz, DemoWeiss);
+        Form1->SetzeSteckerFarbe(zeile, p, FarbTabelle[SteckerFeld[zeile][p]]);
+        Form1->SetzeStiftFarbe(zeile, p, StiftAnstrich(StiftFeld[zeile][p]));
     }
+    Announce(Form1, Form1->RateText(zeile) + QStringLiteral(". ") +
+                        Form1->AntwortText(zeile, DemoSchwarz, DemoWeiss).section(QStringLiteral(": "), 1));
     // Only the row has changed: repainting it alone shows the move at once and keeps the main
     // thread's pause short.
-    Announce(this, RateText(zeile) + QStringLiteral(". ") +
-                       AntwortText(zeile, DemoSchwarz, DemoWeiss).section(QStringLiteral(": "), 1));
-    SteckerZeilen[zeile]->repaint();
-    StiftZeilen[zeile]->repaint();
+    Form1->SteckerZeilen[zeile]->repaint();
+    Form1->StiftZeilen[zeile]->repaint();
 }
 
-void TForm1::DemoZeileAnzeigen(int32_t zeile)
+void Spielablauf::DemoZeileAnzeigen(int32_t zeile)
 {
-    BrettScrollen(zeile);
-    AktiveZeileMelden();
+    AktiveZeile = zeile;
+    Form1->BrettScrollen(zeile);
+    Form1->AktiveZeileMelden();
 }
 
-void TForm1::DemoEndeAnzeigen()
+void Spielablauf::DemoEndeAnzeigen()
 {
-    InfoText(QT_TR_NOOP("Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
-}
-
-void TForm1::WiderspruchZeigen()
-{
-    MeldungAnzeigen(QT_TR_NOOP("Sie haben eine falsche Angabe gemacht"));
-    InfoText(QT_TR_NOOP("Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!"));
-    FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Demo Spiele.\n\nComuter gegen Computer.\n\nFertig!"));
 }

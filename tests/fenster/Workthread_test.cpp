@@ -66,8 +66,13 @@ namespace {
 
 struct Aufzeichnung : SolverAnzeige {
     std::vector<std::string> Ereignisse;
+    std::vector<DemoZug> Zuege;
     void FortschrittAnzeigen(int32_t prozent) override { Ereignisse.push_back("bar " + std::to_string(prozent)); }
-    void DemoZugAnzeigen(int32_t zeile) override { Ereignisse.push_back("zug " + std::to_string(zeile)); }
+    void DemoZugAnzeigen(const DemoZug& zug) override
+    {
+        Ereignisse.push_back("zug " + std::to_string(zug.Zeile));
+        Zuege.push_back(zug);
+    }
     void DemoZeileAnzeigen(int32_t zeile) override { Ereignisse.push_back("zeile " + std::to_string(zeile)); }
     void DemoEndeAnzeigen() override { Ereignisse.push_back("ende"); }
     void RatecodeZeigen(int32_t index) override { Ereignisse.push_back("rate " + std::to_string(index)); }
@@ -101,6 +106,7 @@ struct EigenerArbeiter {
         AnzahlKombinationen = Kombinationen(F, n);
         Kandidaten->SetAll();
         AktiveZeile = 1;
+        std::fill(&SteckerFeld[0][0], &SteckerFeld[0][0] + sizeof SteckerFeld, LeerFeld);
         for (int p = 0; p < n; ++p) {
             FarbCode[p] = static_cast<int8_t>(p % F);
             RateCode[p] = static_cast<int8_t>((p + 1) % F);
@@ -138,6 +144,19 @@ TEST(Worker, ReportsOfADemoComeInTheOrderOfTheGame)
     EXPECT_EQ(e.back(), "bar 100");
     EXPECT_FALSE(a.Anzeige.Gesehen("rate"));
     EXPECT_FALSE(a.Arbeiter.Aktiv);
+    // Each move carries its guess and the secret's answer; the last one wins. The worker wrote
+    // none of it into the game state: that is the turn flow's, which this port is not.
+    for (const DemoZug& zug : a.Anzeige.Zuege) {
+        int8_t code[10] = {};
+        IndexZuCode(4, 4, zug.Index, code);
+        int32_t schwarz = -1, weiss = -1;
+        BewerteCode(FarbCode, zug.Code, 4, schwarz, weiss);
+        EXPECT_TRUE(std::equal(code, code + 4, zug.Code) && schwarz == zug.Schwarz && weiss == zug.Weiss) << zug.Index;
+    }
+    EXPECT_EQ(a.Anzeige.Zuege.back().Schwarz, 4);
+    EXPECT_EQ(AktiveZeile, 1);
+    EXPECT_TRUE(std::all_of(&SteckerFeld[0][0], &SteckerFeld[0][0] + sizeof SteckerFeld,
+                            [](int8_t feld) { return feld == LeerFeld; }));
 }
 
 TEST(Worker, AComputerGuessIsShownWithAFullBarAndRequestsWhileBusyAreDropped)
