@@ -187,12 +187,14 @@ bool OwnVisible(const QWidget* widget)
 
 bool OwnEnabled(const QWidget* widget)
 {
+    if (widget->isWindow())
+        return widget->isEnabled();
     return !widget->testAttribute(Qt::WA_ForceDisabled);
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TShape::TShape(QWidget* parent, const QString& name, TShapeType shape) : QWidget(parent), Shape(shape)
+TShape::TShape(QWidget* parent, const QString& name, TShapeType shape) : TControl(parent), Shape(shape)
 {
     InitControl(this, name);
 }
@@ -296,7 +298,7 @@ void TShape::mousePressEvent(QMouseEvent* event)
 
 // ---------------------------------------------------------------------------------------------
 
-TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent)
+TPanel::TPanel(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -325,7 +327,7 @@ void TPanel::mousePressEvent(QMouseEvent* event)
 // ---------------------------------------------------------------------------------------------
 
 TBitBtn::TBitBtn(QWidget* parent, const QString& name, const QString& caption, TBitBtnKind kind)
-    : QPushButton(caption, parent), ButtonKind(kind)
+    : TControl(caption, parent), ButtonKind(kind)
 {
     InitControl(this, name);
     setAutoDefault(false);
@@ -352,7 +354,7 @@ void TBitBtn::Click()
 
 // ---------------------------------------------------------------------------------------------
 
-TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent)
+TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
 {
     // Drawn on its parent's background until it is given a colour of its own.
     InitControl(this, name);
@@ -364,7 +366,7 @@ void TLabel::SetColor(uint color)
     SetBackground(this, color);
 }
 
-TStaticText::TStaticText(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent)
+TStaticText::TStaticText(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
 {
     InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -380,7 +382,7 @@ void TStaticText::SetColor(uint color)
     SetBackground(this, color);
 }
 
-TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption) : QGroupBox(caption, parent)
+TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
 {
     InitControl(this, name);
 }
@@ -392,7 +394,7 @@ void TGroupBox::paintEvent(QPaintEvent*)
 
 // ---------------------------------------------------------------------------------------------
 
-TScrollBox::TScrollBox(QWidget* parent, const QString& name) : QScrollArea(parent)
+TScrollBox::TScrollBox(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     // A two-pixel sunken border, as the toolkit draws it, so the view shows the same height.
@@ -435,7 +437,7 @@ void TScrollBox::resizeEvent(QResizeEvent* event)
 
 // ---------------------------------------------------------------------------------------------
 
-TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QLabel(parent)
+TStatusBar::TStatusBar(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     setAccessibleName(QStringLiteral(" "));
@@ -467,7 +469,7 @@ void TStatusBar::SetColor(uint color)
     SetBackground(this, color);
 }
 
-TProgressBar::TProgressBar(QWidget* parent, const QString& name) : QProgressBar(parent)
+TProgressBar::TProgressBar(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     setRange(0, 100);
@@ -476,7 +478,7 @@ TProgressBar::TProgressBar(QWidget* parent, const QString& name) : QProgressBar(
 }
 
 TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int position)
-    : QSlider(Qt::Horizontal, parent)
+    : TControl(Qt::Horizontal, parent)
 {
     InitControl(this, name);
     setRange(min, max);
@@ -494,7 +496,7 @@ TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int
 // ---------------------------------------------------------------------------------------------
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items)
-    : QGroupBox(caption, parent)
+    : TControl(caption, parent)
 {
     InitControl(this, name);
     for (int i = 0; i < items.size(); ++i) {
@@ -537,12 +539,12 @@ void TRadioGroup::SetItemIndex(int index)
         OnClick(this);
 }
 
-TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : QCheckBox(caption, parent)
+TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
 {
     InitControl(this, name);
 }
 
-TMemo::TMemo(QWidget* parent, const QString& name) : QTextEdit(parent)
+TMemo::TMemo(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     setReadOnly(true);
