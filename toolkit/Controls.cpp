@@ -91,14 +91,6 @@ void FontFallbacks()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
-void SetBackground(QWidget* widget, TColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // The toolkit's group frame: an etched line through the middle of the caption, which stands on
 // the group's own background at the top left. Qt's styles put the caption above a filled frame
 // instead, which moves the frame line down onto the controls laid out below the caption.
@@ -190,6 +182,14 @@ bool OwnEnabled(const QWidget* widget)
     if (widget->isWindow())
         return widget->isEnabled();
     return !widget->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void SetBackground(QWidget* widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -298,18 +298,12 @@ void TShape::mousePressEvent(QMouseEvent* event)
 
 // ---------------------------------------------------------------------------------------------
 
-TPanel::TPanel(QWidget* parent, const QString& name) : TControl(parent)
+TPanel::TPanel(QWidget* parent, const QString& name) : TColorControl(parent)
 {
     InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
-    SetBackground(this, Colour);
-}
-
-void TPanel::SetColor(uint color)
-{
-    Colour = color;
-    SetBackground(this, color);
+    SetColor(clBtnFace);
 }
 
 void TPanel::SetBevel(int width, bool singleBorder)
@@ -327,7 +321,7 @@ void TPanel::mousePressEvent(QMouseEvent* event)
 // ---------------------------------------------------------------------------------------------
 
 TBitBtn::TBitBtn(QWidget* parent, const QString& name, const QString& caption, TBitBtnKind kind)
-    : TControl(caption, parent), ButtonKind(kind)
+    : TCaptionControl(caption, parent), ButtonKind(kind)
 {
     InitControl(this, name);
     setAutoDefault(false);
@@ -354,40 +348,29 @@ void TBitBtn::Click()
 
 // ---------------------------------------------------------------------------------------------
 
-TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
+TCustomLabel::TCustomLabel(QWidget* parent, const QString& name, const QString& caption)
+    : TColorControl(caption, parent)
 {
-    // Drawn on its parent's background until it is given a colour of its own.
     InitControl(this, name);
 }
 
-void TLabel::SetColor(uint color)
+TStaticText::TStaticText(QWidget* parent, const QString& name, const QString& caption)
+    : TCustomLabel(parent, name, caption)
 {
-    Colour = color;
-    SetBackground(this, color);
-}
-
-TStaticText::TStaticText(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
-{
-    InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setWordWrap(true);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetBackground(this, Colour);
+    SetColor(clBtnFace);
 }
 
-void TStaticText::SetColor(uint color)
-{
-    Colour = color;
-    SetBackground(this, color);
-}
-
-TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
+TCustomGroupBox::TCustomGroupBox(QWidget* parent, const QString& name, const QString& caption)
+    : TControl(caption, parent)
 {
     InitControl(this, name);
 }
 
-void TGroupBox::paintEvent(QPaintEvent*)
+void TCustomGroupBox::paintEvent(QPaintEvent*)
 {
     PaintGroupFrame(this, title());
 }
@@ -437,7 +420,7 @@ void TScrollBox::resizeEvent(QResizeEvent* event)
 
 // ---------------------------------------------------------------------------------------------
 
-TStatusBar::TStatusBar(QWidget* parent, const QString& name) : TControl(parent)
+TStatusBar::TStatusBar(QWidget* parent, const QString& name) : TColorControl(parent)
 {
     InitControl(this, name);
     setAccessibleName(QStringLiteral(" "));
@@ -445,7 +428,7 @@ TStatusBar::TStatusBar(QWidget* parent, const QString& name) : TControl(parent)
     setLineWidth(1);
     setIndent(4);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetBackground(this, Colour);
+    SetColor(clBtnFace);
 }
 
 void TStatusBar::SetMessage(const QString& text)
@@ -463,13 +446,7 @@ void TStatusBar::SetMessage(const QString& text)
     setText(text);
 }
 
-void TStatusBar::SetColor(uint color)
-{
-    Colour = color;
-    SetBackground(this, color);
-}
-
-TProgressBar::TProgressBar(QWidget* parent, const QString& name) : TControl(parent)
+TProgressBar::TProgressBar(QWidget* parent, const QString& name) : TPositionControl(parent)
 {
     InitControl(this, name);
     setRange(0, 100);
@@ -478,7 +455,7 @@ TProgressBar::TProgressBar(QWidget* parent, const QString& name) : TControl(pare
 }
 
 TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int position)
-    : TControl(Qt::Horizontal, parent)
+    : TPositionControl(Qt::Horizontal, parent)
 {
     InitControl(this, name);
     setRange(min, max);
@@ -496,9 +473,8 @@ TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int
 // ---------------------------------------------------------------------------------------------
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items)
-    : TControl(caption, parent)
+    : TCustomGroupBox(parent, name, caption)
 {
-    InitControl(this, name);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         Buttons.push_back(button);
@@ -508,11 +484,6 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& ca
                 SetItemIndex(i);
         });
     }
-}
-
-void TRadioGroup::paintEvent(QPaintEvent*)
-{
-    PaintGroupFrame(this, title());
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event)
@@ -539,7 +510,7 @@ void TRadioGroup::SetItemIndex(int index)
         OnClick(this);
 }
 
-TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : TControl(caption, parent)
+TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : TCaptionControl(caption, parent)
 {
     InitControl(this, name);
 }
