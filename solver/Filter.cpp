@@ -283,54 +283,176 @@ void SchluesselBauen(uint32_t* ziel, const int32_t* rateFarbe, const uint32_t* f
     }
 }
 
-// Builds every table of one pass. Cloned like the loops: it counts bits and runs once per answer,
-// which for a small game is most of the work.
-FILTER_ZIELKLONE void TabellenBauen(FilterTabellen& t, int32_t F, int32_t n, const int8_t* rate, int32_t schwarz,
-                                    int32_t weiss)
+// How a pass cuts the index into digits.
+struct Stellen {
+    int32_t WortStellen = 0; // low digits whose codes fit one word
+    bool Woerter = false;    // bitmaps of F whole words: one low digit more
+    int32_t Tief = 0;        // low digits per bitmap
+    int32_t Unten = 0;       // high digits keyed by KL
+    int32_t Hoch = 0;        // all high digits
+};
+
+// The layout of the pass and of its sections.
+[[gnu::always_inline]] inline Stellen AufteilungBauen(FilterTabellen& t, int32_t F, int32_t n)
 {
     t.Anzahl = Potenz(F, n);
 
     // The low digits: as many as fit one word; for F = 2, 4, 8 (exactly one word) one more, which
     // makes a bitmap F whole words.
-    int32_t k0 = 0;
+    Stellen s;
     int32_t breite = 1;
-    while (k0 < n && breite * F <= 64) {
+    while (s.WortStellen < n && breite * F <= 64) {
         breite *= F;
-        ++k0;
+        ++s.WortStellen;
     }
-    const bool woerter = breite == 64 && k0 < n;
-    const int32_t tief = woerter ? k0 + 1 : k0;
-    t.BlockWoerter = woerter ? F : 0;
-    t.StueckBits = Potenz(F, tief);
-    const int32_t hoch = n - tief;
-    const int32_t unten = std::min(hoch, MaxHochStellen);
-    t.FL = Potenz(F, unten);
-    t.HochAnzahl = Potenz(F, hoch);
+    s.Woerter = breite == 64 && s.WortStellen < n;
+    s.Tief = s.Woerter ? s.WortStellen + 1 : s.WortStellen;
+    t.BlockWoerter = s.Woerter ? F : 0;
+    t.StueckBits = Potenz(F, s.Tief);
+    s.Hoch = n - s.Tief;
+    s.Unten = std::min(s.Hoch, MaxHochStellen);
+    t.FL = Potenz(F, s.Unten);
+    t.HochAnzahl = Potenz(F, s.Hoch);
     // Sections of about a hundredth of the pass, and never tiny ones: a section ends in a stop
     // check and a progress step, which shows whole percents, so more sections would cost time and
     // show nothing new.
     t.ProAbschnitt = std::max(1, std::max(AbschnittMindestens, t.Anzahl / 100) / t.StueckBits);
     t.Abschnitte = (t.HochAnzahl + t.ProAbschnitt - 1) / t.ProAbschnitt;
+    return s;
+}
 
-    // The guess's colours, numbered densely: colour sets are masks over those alone, so that a
-    // guess of three colours has 8 sets to build, not 256. A guess place outside 0 .. F-1 can never
-    // match a candidate.
-    int32_t rateFarbe[MaxStellen];
-    int32_t haeufigkeit[8] = {};
-    uint32_t farbBit[8] = {}; // the dense bit of colour x, 0 when x is not in the guess
+// The guess's colours, numbered densely: colour sets are masks over those alone, so that a guess
+// of three colours has 8 sets to build, not 256. A guess place outside 0 .. F-1 can never match a
+// candidate.
+struct RateFarben {
+    int32_t Farbe[MaxStellen];   // the colour of each guess place, -1 for one outside 0 .. F-1
+    int32_t Haeufigkeit[8] = {}; // guess places of colour x
+    uint32_t Bit[8] = {};        // the dense bit of colour x, 0 when x is not in the guess
+    uint32_t Mengen = 1;         // how many colour sets there are
+};
+
+[[gnu::always_inline]] inline RateFarben FarbenNummerieren(int32_t F, int32_t n, const int8_t* rate)
+{
+    RateFarben r;
     int32_t anzahlFarben = 0;
     for (int32_t i = 0; i < n; ++i) {
         const int32_t x = rate[i];
-        rateFarbe[i] = x >= 0 && x < F ? x : -1;
-        if (rateFarbe[i] >= 0)
-            ++haeufigkeit[x];
+        r.Farbe[i] = x >= 0 && x < F ? x : -1;
+        if (r.Farbe[i] >= 0)
+            ++r.Haeufigkeit[x];
     }
     for (int32_t x = 0; x < F; ++x)
-        if (haeufigkeit[x] > 0)
-            farbBit[x] = 1u << anzahlFarben++;
-    const uint32_t masken = 1u << anzahlFarben;
-    SchluesselBauen(t.KL, rateFarbe, farbBit, F, tief, unten);
-    SchluesselBauen(t.KU, rateFarbe, farbBit, F, tief + unten, hoch - unten);
+        if (r.Haeufigkeit[x] > 0)
+            r.Bit[x] = 1u << anzahlFarben++;
+    r.Mengen = 1u << anzahlFarben;
+    return r;
+}
+
+// The rows a level keeps. Level j holds the bitmap over the codes of digits 0 .. j-1, for b blacks
+// and colour set m from the digits above. Only b in Lo(j) .. Hi(j) can still end at exactly B
+// blacks: the j low digits add at most j, the n - j high digits bring at most n - j.
+struct SchwarzBereich {
+    int32_t B;
+    int32_t n;
+    const uint64_t* NullZeile;
+    int32_t Lo(int32_t j) const { return std::max(0, B - j); }
+    int32_t Hi(int32_t j) const { return std::min(B, n - j); }
+    // Row b of a level whose rows run from Lo(j): the zero row when b is out of reach.
+    const uint64_t* Zeile(const uint64_t* stufe, int32_t j, int32_t b) const
+    {
+        return b >= Lo(j) && b <= Hi(j) ? stufe + (b - Lo(j)) * Masken : NullZeile;
+    }
+};
+
+// Level 0: the colour sets that weigh exactly `summe` (blacks and whites together).
+[[gnu::always_inline]] inline void GewichtsStufe(uint64_t* stufe, const RateFarben& r, int32_t F, int32_t summe)
+{
+    int32_t gewicht[Masken]; // guess places whose colour is in the set
+    gewicht[0] = 0;
+    for (int32_t x = 0; x < F; ++x)
+        if (r.Bit[x])
+            for (uint32_t m = r.Bit[x]; m < 2 * r.Bit[x]; ++m)
+                gewicht[m] = gewicht[m - r.Bit[x]] + r.Haeufigkeit[x];
+    for (uint32_t m = 0; m < r.Mengen; ++m)
+        stufe[m] = gewicht[m] == summe ? 1 : 0;
+}
+
+// Level j from level j-1: digit j-1, whose place value is `einheit`, takes every colour in turn.
+[[gnu::always_inline]] inline void StufeBauen(uint64_t* jetzt, const uint64_t* vorher, const RateFarben& r,
+                                              const SchwarzBereich& bereich, int32_t F, int32_t j, int32_t einheit)
+{
+    const int32_t g = r.Farbe[j - 1];
+    const uint32_t masken = r.Mengen;
+    // Digit values that are no guess colour change neither blacks nor the set: the same bitmap
+    // at each of those places at once (the copies do not overlap, so the product has no carry).
+    uint64_t fremd = 0;
+    for (int32_t x = 0; x < F; ++x)
+        if (!r.Bit[x])
+            fremd |= uint64_t{1} << (x * einheit);
+    for (int32_t b = bereich.Lo(j); b <= bereich.Hi(j); ++b) {
+        const uint64_t* gleich = bereich.Zeile(vorher, j - 1, b);
+        const uint64_t* schwaerzer = bereich.Zeile(vorher, j - 1, b + 1);
+        uint64_t* ziel = jetzt + (b - bereich.Lo(j)) * Masken;
+        for (uint32_t m = 0; m < masken; ++m)
+            ziel[m] = gleich[m] * fremd;
+        for (int32_t x = 0; x < F; ++x) {
+            const uint32_t c = r.Bit[x];
+            if (!c)
+                continue;
+            const uint64_t* quelle = x == g ? schwaerzer : gleich;
+            const int32_t schub = x * einheit;
+            // m | c, block by block: the sets without colour c read the set with it.
+            for (uint32_t basis = 0; basis < masken; basis += 2 * c)
+                for (uint32_t i = 0; i < c; ++i) {
+                    const uint64_t v = quelle[basis + c + i] << schub;
+                    ziel[basis + i] |= v;
+                    ziel[basis + c + i] |= v;
+                }
+        }
+    }
+}
+
+// One more level of whole words over level k0: word x of a block is the 64-bit bitmap with digit
+// k0 = x.
+[[gnu::always_inline]] inline void WortStufeBauen(FilterTabellen& t, const uint64_t* vorher, const RateFarben& r,
+                                                  const SchwarzBereich& bereich, int32_t F, int32_t k0)
+{
+    const int32_t tief = k0 + 1;
+    const int32_t g = r.Farbe[k0];
+    for (int32_t b = bereich.Lo(tief); b <= bereich.Hi(tief); ++b) {
+        const uint64_t* quelle[8];
+        for (int32_t x = 0; x < F; ++x)
+            quelle[x] = bereich.Zeile(vorher, k0, x == g ? b + 1 : b);
+        const int32_t erster = (b - bereich.Lo(tief)) * Masken;
+        for (uint32_t m = 0; m < r.Mengen; ++m) {
+            uint64_t* block = t.Block + static_cast<size_t>(erster + static_cast<int32_t>(m)) * F;
+            int32_t bits = 0;
+            for (int32_t x = 0; x < F; ++x) {
+                const uint64_t v = quelle[x][m | r.Bit[x]];
+                block[x] = v;
+                bits += std::popcount(v);
+            }
+            t.BlockAnzahl[erster + static_cast<int32_t>(m)] = bits;
+        }
+    }
+}
+
+// The keys that have rows in the last level j; every other one reads the zero entry.
+inline void SchluesselBereich(FilterTabellen& t, const SchwarzBereich& bereich, int32_t j)
+{
+    t.KeyUnten = static_cast<uint32_t>(bereich.Lo(j)) * SchwarzEins;
+    t.KeySpanne = static_cast<uint32_t>(bereich.Hi(j) - bereich.Lo(j) + 1) * SchwarzEins;
+}
+
+// Builds every table of one pass. Cloned like the loops: it counts bits and runs once per answer,
+// which for a small game is most of the work; the steps above are inlined into each clone.
+FILTER_ZIELKLONE void TabellenBauen(FilterTabellen& t, int32_t F, int32_t n, const int8_t* rate, int32_t schwarz,
+                                    int32_t weiss)
+{
+    const Stellen stellen = AufteilungBauen(t, F, n);
+    const RateFarben farben = FarbenNummerieren(F, n, rate);
+    SchluesselBauen(t.KL, farben.Farbe, farben.Bit, F, stellen.Tief, stellen.Unten);
+    SchluesselBauen(t.KU, farben.Farbe, farben.Bit, F, stellen.Tief + stellen.Unten, stellen.Hoch - stellen.Unten);
 
     const bool moeglich = schwarz >= 0 && weiss >= 0 && schwarz <= n && weiss <= n && schwarz + weiss <= n;
     if (!moeglich) {
@@ -338,91 +460,24 @@ FILTER_ZIELKLONE void TabellenBauen(FilterTabellen& t, int32_t F, int32_t n, con
         t.KeySpanne = 0;
         return;
     }
-    const int32_t B = schwarz;
-    const int32_t S = schwarz + weiss;
-
-    int32_t gewicht[Masken]; // guess places whose colour is in the set
-    gewicht[0] = 0;
-    for (int32_t x = 0; x < F; ++x)
-        if (farbBit[x])
-            for (uint32_t m = farbBit[x]; m < 2 * farbBit[x]; ++m)
-                gewicht[m] = gewicht[m - farbBit[x]] + haeufigkeit[x];
-
-    // Level j: the bitmap over the codes of digits 0 .. j-1, for b blacks and colour set m from the
-    // digits above. Only b in lo .. hi can still end at exactly B blacks: the j low digits add at
-    // most j, the n - j high digits bring at most n - j.
-    auto lo = [&](int32_t j) { return std::max(0, B - j); };
-    auto hi = [&](int32_t j) { return std::min(B, n - j); };
-    // Row b of a level whose rows run from lo(j): the zero row when b is out of reach.
-    auto zeile = [&](const uint64_t* stufe, int32_t j, int32_t b) -> const uint64_t* {
-        return b >= lo(j) && b <= hi(j) ? stufe + (b - lo(j)) * Masken : t.NullZeile;
-    };
-
+    const SchwarzBereich bereich{schwarz, n, t.NullZeile};
     uint64_t* vorher = t.Stufe[0];
-    for (uint32_t m = 0; m < masken; ++m)
-        vorher[m] = gewicht[m] == S ? 1 : 0;
+    GewichtsStufe(vorher, farben, F, schwarz + weiss);
     int32_t einheit = 1; // F^(j-1): the place value of digit j-1
-    for (int32_t j = 1; j <= k0; ++j) {
+    for (int32_t j = 1; j <= stellen.WortStellen; ++j) {
         uint64_t* jetzt = t.Stufe[j & 1];
-        const int32_t g = rateFarbe[j - 1];
-        // Digit values that are no guess colour change neither blacks nor the set: the same bitmap
-        // at each of those places at once (the copies do not overlap, so the product has no carry).
-        uint64_t fremd = 0;
-        for (int32_t x = 0; x < F; ++x)
-            if (!farbBit[x])
-                fremd |= uint64_t{1} << (x * einheit);
-        for (int32_t b = lo(j); b <= hi(j); ++b) {
-            const uint64_t* gleich = zeile(vorher, j - 1, b);
-            const uint64_t* schwaerzer = zeile(vorher, j - 1, b + 1);
-            uint64_t* ziel = jetzt + (b - lo(j)) * Masken;
-            for (uint32_t m = 0; m < masken; ++m)
-                ziel[m] = gleich[m] * fremd;
-            for (int32_t x = 0; x < F; ++x) {
-                const uint32_t c = farbBit[x];
-                if (!c)
-                    continue;
-                const uint64_t* quelle = x == g ? schwaerzer : gleich;
-                const int32_t schub = x * einheit;
-                // m | c, block by block: the sets without colour c read the set with it.
-                for (uint32_t basis = 0; basis < masken; basis += 2 * c)
-                    for (uint32_t i = 0; i < c; ++i) {
-                        const uint64_t v = quelle[basis + c + i] << schub;
-                        ziel[basis + i] |= v;
-                        ziel[basis + c + i] |= v;
-                    }
-            }
-        }
+        StufeBauen(jetzt, vorher, farben, bereich, F, j, einheit);
         vorher = jetzt;
         einheit *= F;
     }
 
-    if (!woerter) {
+    if (!stellen.Woerter) {
         t.Eintraege = vorher;
-        t.KeyUnten = static_cast<uint32_t>(lo(k0)) * SchwarzEins;
-        t.KeySpanne = static_cast<uint32_t>(hi(k0) - lo(k0) + 1) * SchwarzEins;
+        SchluesselBereich(t, bereich, stellen.WortStellen);
         return;
     }
-
-    // One more level of whole words: word x of a block is the 64-bit bitmap with digit k0 = x.
-    const int32_t g = rateFarbe[k0];
-    for (int32_t b = lo(tief); b <= hi(tief); ++b) {
-        const uint64_t* quelle[8];
-        for (int32_t x = 0; x < F; ++x)
-            quelle[x] = zeile(vorher, k0, x == g ? b + 1 : b);
-        const int32_t erster = (b - lo(tief)) * Masken;
-        for (uint32_t m = 0; m < masken; ++m) {
-            uint64_t* block = t.Block + static_cast<size_t>(erster + static_cast<int32_t>(m)) * F;
-            int32_t bits = 0;
-            for (int32_t x = 0; x < F; ++x) {
-                const uint64_t v = quelle[x][m | farbBit[x]];
-                block[x] = v;
-                bits += std::popcount(v);
-            }
-            t.BlockAnzahl[erster + static_cast<int32_t>(m)] = bits;
-        }
-    }
-    t.KeyUnten = static_cast<uint32_t>(lo(tief)) * SchwarzEins;
-    t.KeySpanne = static_cast<uint32_t>(hi(tief) - lo(tief) + 1) * SchwarzEins;
+    WortStufeBauen(t, vorher, farben, bereich, F, stellen.WortStellen);
+    SchluesselBereich(t, bereich, stellen.Tief);
 }
 
 } // namespace

@@ -91,14 +91,6 @@ void FontFallbacks()
     QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
-void SetBackground(QWidget* widget, TColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ToQColor(color));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 // The toolkit's group frame: an etched line through the middle of the caption, which stands on
 // the group's own background at the top left. Qt's styles put the caption above a filled frame
 // instead, which moves the frame line down onto the controls laid out below the caption.
@@ -187,12 +179,22 @@ bool OwnVisible(const QWidget* widget)
 
 bool OwnEnabled(const QWidget* widget)
 {
+    if (widget->isWindow())
+        return widget->isEnabled();
     return !widget->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void SetBackground(QWidget* widget, TColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TShape::TShape(QWidget* parent, const QString& name, TShapeType shape) : QWidget(parent), Shape(shape)
+TShape::TShape(QWidget* parent, const QString& name, TShapeType shape) : TControl(parent), Shape(shape)
 {
     InitControl(this, name);
 }
@@ -296,18 +298,12 @@ void TShape::mousePressEvent(QMouseEvent* event)
 
 // ---------------------------------------------------------------------------------------------
 
-TPanel::TPanel(QWidget* parent, const QString& name) : QFrame(parent)
+TPanel::TPanel(QWidget* parent, const QString& name) : TColorControl(parent)
 {
     InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setLineWidth(1);
-    SetBackground(this, Colour);
-}
-
-void TPanel::SetColor(uint color)
-{
-    Colour = color;
-    SetBackground(this, color);
+    SetColor(clBtnFace);
 }
 
 void TPanel::SetBevel(int width, bool singleBorder)
@@ -325,7 +321,7 @@ void TPanel::mousePressEvent(QMouseEvent* event)
 // ---------------------------------------------------------------------------------------------
 
 TBitBtn::TBitBtn(QWidget* parent, const QString& name, const QString& caption, TBitBtnKind kind)
-    : QPushButton(caption, parent), ButtonKind(kind)
+    : TCaptionControl(caption, parent), ButtonKind(kind)
 {
     InitControl(this, name);
     setAutoDefault(false);
@@ -352,47 +348,36 @@ void TBitBtn::Click()
 
 // ---------------------------------------------------------------------------------------------
 
-TLabel::TLabel(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent)
+TCustomLabel::TCustomLabel(QWidget* parent, const QString& name, const QString& caption)
+    : TColorControl(caption, parent)
 {
-    // Drawn on its parent's background until it is given a colour of its own.
     InitControl(this, name);
 }
 
-void TLabel::SetColor(uint color)
+TStaticText::TStaticText(QWidget* parent, const QString& name, const QString& caption)
+    : TCustomLabel(parent, name, caption)
 {
-    Colour = color;
-    SetBackground(this, color);
-}
-
-TStaticText::TStaticText(QWidget* parent, const QString& name, const QString& caption) : QLabel(caption, parent)
-{
-    InitControl(this, name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setWordWrap(true);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    SetBackground(this, Colour);
+    SetColor(clBtnFace);
 }
 
-void TStaticText::SetColor(uint color)
-{
-    Colour = color;
-    SetBackground(this, color);
-}
-
-TGroupBox::TGroupBox(QWidget* parent, const QString& name, const QString& caption) : QGroupBox(caption, parent)
+TCustomGroupBox::TCustomGroupBox(QWidget* parent, const QString& name, const QString& caption)
+    : TControl(caption, parent)
 {
     InitControl(this, name);
 }
 
-void TGroupBox::paintEvent(QPaintEvent*)
+void TCustomGroupBox::paintEvent(QPaintEvent*)
 {
     PaintGroupFrame(this, title());
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TScrollBox::TScrollBox(QWidget* parent, const QString& name) : QScrollArea(parent)
+TScrollBox::TScrollBox(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     // A two-pixel sunken border, as the toolkit draws it, so the view shows the same height.
@@ -435,7 +420,7 @@ void TScrollBox::resizeEvent(QResizeEvent* event)
 
 // ---------------------------------------------------------------------------------------------
 
-TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QLabel(parent)
+TStatusBar::TStatusBar(QWidget* parent, const QString& name) : TColorControl(parent)
 {
     InitControl(this, name);
     setAccessibleName(QStringLiteral(" "));
@@ -443,7 +428,7 @@ TStatusBar::TStatusBar(QWidget* parent, const QString& name) : QLabel(parent)
     setLineWidth(1);
     setIndent(4);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetBackground(this, Colour);
+    SetColor(clBtnFace);
 }
 
 void TStatusBar::SetMessage(const QString& text)
@@ -461,13 +446,7 @@ void TStatusBar::SetMessage(const QString& text)
     setText(text);
 }
 
-void TStatusBar::SetColor(uint color)
-{
-    Colour = color;
-    SetBackground(this, color);
-}
-
-TProgressBar::TProgressBar(QWidget* parent, const QString& name) : QProgressBar(parent)
+TProgressBar::TProgressBar(QWidget* parent, const QString& name) : TPositionControl(parent)
 {
     InitControl(this, name);
     setRange(0, 100);
@@ -476,7 +455,7 @@ TProgressBar::TProgressBar(QWidget* parent, const QString& name) : QProgressBar(
 }
 
 TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int position)
-    : QSlider(Qt::Horizontal, parent)
+    : TPositionControl(Qt::Horizontal, parent)
 {
     InitControl(this, name);
     setRange(min, max);
@@ -494,9 +473,8 @@ TTrackBar::TTrackBar(QWidget* parent, const QString& name, int min, int max, int
 // ---------------------------------------------------------------------------------------------
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items)
-    : QGroupBox(caption, parent)
+    : TCustomGroupBox(parent, name, caption)
 {
-    InitControl(this, name);
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QRadioButton(items[i], this);
         Buttons.push_back(button);
@@ -506,11 +484,6 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& name, const QString& ca
                 SetItemIndex(i);
         });
     }
-}
-
-void TRadioGroup::paintEvent(QPaintEvent*)
-{
-    PaintGroupFrame(this, title());
 }
 
 void TRadioGroup::resizeEvent(QResizeEvent* event)
@@ -537,12 +510,12 @@ void TRadioGroup::SetItemIndex(int index)
         OnClick(this);
 }
 
-TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : QCheckBox(caption, parent)
+TCheckBox::TCheckBox(QWidget* parent, const QString& name, const QString& caption) : TCaptionControl(caption, parent)
 {
     InitControl(this, name);
 }
 
-TMemo::TMemo(QWidget* parent, const QString& name) : QTextEdit(parent)
+TMemo::TMemo(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     setReadOnly(true);

@@ -46,51 +46,61 @@ void SetCursor(QWidget* widget, TCursor cursor);
 // What every control does first: takes its name and the default cursor.
 void InitControl(QWidget* control, const QString& name);
 
-// The control's own Visible and Enabled flags, whatever its parents show.
+// The control's own Visible and Enabled flags, whatever its parents show; for a window, whether
+// it is shown and whether it takes input.
 bool OwnVisible(const QWidget* widget);
 bool OwnEnabled(const QWidget* widget);
+// Fills the widget's background with the colour instead of showing its parent's.
+void SetBackground(QWidget* widget, TColor color);
 
-// The common part of every control: name, place and size in the parent's client area, flags.
-#define T_CONTROL_METHODS                                                                                              \
-    bool Enabled() const                                                                                               \
-    {                                                                                                                  \
-        return OwnEnabled(this);                                                                                       \
-    }                                                                                                                  \
-    void SetEnabled(bool on)                                                                                           \
-    {                                                                                                                  \
-        setEnabled(on);                                                                                                \
-    }                                                                                                                  \
-    bool Visible() const                                                                                               \
-    {                                                                                                                  \
-        return OwnVisible(this);                                                                                       \
-    }                                                                                                                  \
-    void SetVisible(bool on)                                                                                           \
-    {                                                                                                                  \
-        setVisible(on);                                                                                                \
-    }                                                                                                                  \
-    void Show()                                                                                                        \
-    {                                                                                                                  \
-        setVisible(true);                                                                                              \
-    }                                                                                                                  \
-    void Hide()                                                                                                        \
-    {                                                                                                                  \
-        setVisible(false);                                                                                             \
-    }                                                                                                                  \
-    void SetBounds(int left, int top, int width, int height)                                                           \
-    {                                                                                                                  \
-        setGeometry(left, top, width, height);                                                                         \
+// The common part of every control, whichever Qt widget W it is made of: the Enabled and Visible
+// flags, Show and Hide, place and size in the parent's client area. A template cannot carry
+// Q_OBJECT: each control declares the properties itself, and moc takes these functions for them.
+template <class W> class TControl : public W {
+public:
+    using W::W;
+    bool Enabled() const { return OwnEnabled(this); }
+    void SetEnabled(bool on) { this->setEnabled(on); }
+    bool Visible() const { return OwnVisible(this); }
+    void SetVisible(bool on) { this->setVisible(on); }
+    void Show() { this->setVisible(true); }
+    void Hide() { this->setVisible(false); }
+    void SetBounds(int left, int top, int width, int height) { this->setGeometry(left, top, width, height); }
+};
+
+// A control whose Caption is the text its Qt widget shows.
+template <class W> class TCaptionControl : public TControl<W> {
+public:
+    using TControl<W>::TControl;
+    QString Caption() const { return this->text(); }
+    void SetCaption(const QString& caption) { this->setText(caption); }
+};
+
+// A control C with a colour of its own (Color) that fills its background: clBtnFace, the system's
+// face colour, until it is given another; whether it fills before that is the control's choice.
+template <class C> class TColorControl : public C {
+public:
+    using C::C;
+    uint Color() const { return Colour; }
+    void SetColor(uint color)
+    {
+        Colour = color;
+        SetBackground(this, color);
     }
+
+private:
+    TColor Colour = clBtnFace;
+};
 
 enum TShapeType { stCircle, stRoundSquare };
 
-class TShape : public QWidget {
+class TShape : public TControl<QWidget> {
     Q_OBJECT
     Q_PROPERTY(uint BrushColor READ BrushColor WRITE SetBrushColor)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TShape(QWidget* parent, const QString& name, TShapeType shape);
-    T_CONTROL_METHODS
     uint BrushColor() const { return Brush; }
     void SetBrushColor(uint color);
     // The accessible name is this text followed by the colour's name, kept up to date with the
@@ -181,7 +191,7 @@ void InstallAccessibility();
 // Tells screen readers that whether the shape may be pressed now (Available) has changed.
 void ReportAvailability(TShape* shape);
 
-class TPanel : public QFrame {
+class TPanel : public TColorControl<TControl<QFrame>> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(uint Color READ Color WRITE SetColor)
@@ -189,11 +199,8 @@ class TPanel : public QFrame {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TPanel(QWidget* parent, const QString& name);
-    T_CONTROL_METHODS
     QString Caption() const { return Text; }
     void SetCaption(const QString& caption) { Text = caption; }
-    uint Color() const { return Colour; }
-    void SetColor(uint color);
     // Lowered outer bevel of the given width; a single border draws a line around it.
     void SetBevel(int width, bool singleBorder = false);
     TMouseEvent OnMouseDown;
@@ -204,21 +211,17 @@ protected:
 
 private:
     QString Text;
-    TColor Colour = clBtnFace;
 };
 
 enum TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkClose, bkAbort };
 
-class TBitBtn : public QPushButton {
+class TBitBtn : public TCaptionControl<QPushButton> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TBitBtn(QWidget* parent, const QString& name, const QString& caption, TBitBtnKind kind = bkCustom);
-    T_CONTROL_METHODS
-    QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
     TBitBtnKind Kind() const { return ButtonKind; }
     // Runs the button's click action even while it is disabled; a mouse click on a disabled
     // button does nothing.
@@ -232,52 +235,40 @@ private:
     TBitBtnKind ButtonKind;
 };
 
-class TLabel : public QLabel {
+// What the labels share: a caption, and a colour that fills the background once it is set.
+class TCustomLabel : public TColorControl<TCaptionControl<QLabel>> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(uint Color READ Color WRITE SetColor)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
-    TLabel(QWidget* parent, const QString& name, const QString& caption);
-    T_CONTROL_METHODS
-    QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
-    uint Color() const { return Colour; }
-    void SetColor(uint color);
-
-private:
-    TColor Colour = clBtnFace;
+    TCustomLabel(QWidget* parent, const QString& name, const QString& caption);
 };
 
-// A label with a sunken frame and a background of its own.
-class TStaticText : public QLabel {
+// Drawn on its parent's background until it is given a colour of its own.
+class TLabel : public TCustomLabel {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
-    Q_PROPERTY(uint Color READ Color WRITE SetColor)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
+public:
+    using TCustomLabel::TCustomLabel;
+};
+
+// A label with a sunken frame and a background of its own. A new caption is announced to screen
+// readers (by the label itself).
+class TStaticText : public TCustomLabel {
+    Q_OBJECT
 public:
     TStaticText(QWidget* parent, const QString& name, const QString& caption);
-    T_CONTROL_METHODS
-    QString Caption() const { return text(); }
-    // A new caption is announced to screen readers (by the label itself).
-    void SetCaption(const QString& caption) { setText(caption); }
-    uint Color() const { return Colour; }
-    void SetColor(uint color);
-
-private:
-    TColor Colour = clBtnFace;
 };
 
-class TGroupBox : public QGroupBox {
+// What the group boxes share: the caption is the title, drawn the toolkit's way.
+class TCustomGroupBox : public TControl<QGroupBox> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
-    TGroupBox(QWidget* parent, const QString& name, const QString& caption);
-    T_CONTROL_METHODS
+    TCustomGroupBox(QWidget* parent, const QString& name, const QString& caption);
     QString Caption() const { return title(); }
     void SetCaption(const QString& caption) { setTitle(caption); }
 
@@ -285,15 +276,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+class TGroupBox : public TCustomGroupBox {
+    Q_OBJECT
+public:
+    using TCustomGroupBox::TCustomGroupBox;
+};
+
 // A vertically scrolling box; its controls go into Content().
-class TScrollBox : public QScrollArea {
+class TScrollBox : public TControl<QScrollArea> {
     Q_OBJECT
     Q_PROPERTY(int VertScrollBarPosition READ VertScrollBarPosition WRITE SetVertScrollBarPosition)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TScrollBox(QWidget* parent, const QString& name);
-    T_CONTROL_METHODS
     QWidget* Content() const { return widget(); }
     // The scrolled range: the bottom of the lowest control.
     void SetRange(int width, int height);
@@ -309,7 +305,7 @@ private:
 };
 
 // A status bar with one simple panel.
-class TStatusBar : public QLabel {
+class TStatusBar : public TColorControl<TControl<QLabel>> {
     Q_OBJECT
     Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)
     Q_PROPERTY(uint Color READ Color WRITE SetColor)
@@ -317,64 +313,53 @@ class TStatusBar : public QLabel {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TStatusBar(QWidget* parent, const QString& name);
-    T_CONTROL_METHODS
     QString SimpleText() const { return text(); }
     void SetSimpleText(const QString& text) { setText(text); }
     // A new message: shown, and announced to screen readers (SetSimpleText, as the blinking uses
     // it, is not).
     void SetMessage(const QString& text);
-    uint Color() const { return Colour; }
-    void SetColor(uint color);
-
-private:
-    TColor Colour = clBtnFace;
 };
 
-class TProgressBar : public QProgressBar {
+// A control whose Position is its Qt widget's value.
+template <class W> class TPositionControl : public TControl<W> {
+public:
+    using TControl<W>::TControl;
+    int Position() const { return this->value(); }
+    void SetPosition(int position) { this->setValue(position); }
+};
+
+class TProgressBar : public TPositionControl<QProgressBar> {
     Q_OBJECT
     Q_PROPERTY(int Position READ Position WRITE SetPosition)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TProgressBar(QWidget* parent, const QString& name);
-    T_CONTROL_METHODS
-    int Position() const { return value(); }
-    void SetPosition(int position) { setValue(position); }
 };
 
 // OnChange runs whenever the position changes, moved by the user or set by code.
-class TTrackBar : public QSlider {
+class TTrackBar : public TPositionControl<QSlider> {
     Q_OBJECT
     Q_PROPERTY(int Position READ Position WRITE SetPosition)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TTrackBar(QWidget* parent, const QString& name, int min, int max, int position);
-    T_CONTROL_METHODS
-    int Position() const { return value(); }
-    void SetPosition(int position) { setValue(position); }
     TNotifyEvent OnChange;
 };
 
 // Writing ItemIndex behaves as the user's choice: OnClick runs, when the choice changes.
-class TRadioGroup : public QGroupBox {
+class TRadioGroup : public TCustomGroupBox {
     Q_OBJECT
-    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(int ItemIndex READ ItemIndex WRITE SetItemIndex)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TRadioGroup(QWidget* parent, const QString& name, const QString& caption, const QStringList& items);
-    T_CONTROL_METHODS
-    QString Caption() const { return title(); }
-    void SetCaption(const QString& caption) { setTitle(caption); }
     int ItemIndex() const { return Index; }
     void SetItemIndex(int index);
     QRadioButton* Button(int index) const { return Buttons.at(static_cast<size_t>(index)); }
     TNotifyEvent OnClick;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -382,7 +367,7 @@ private:
     int Index = -1;
 };
 
-class TCheckBox : public QCheckBox {
+class TCheckBox : public TCaptionControl<QCheckBox> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Checked READ Checked WRITE SetChecked)
@@ -390,22 +375,18 @@ class TCheckBox : public QCheckBox {
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TCheckBox(QWidget* parent, const QString& name, const QString& caption);
-    T_CONTROL_METHODS
-    QString Caption() const { return text(); }
-    void SetCaption(const QString& caption) { setText(caption); }
     bool Checked() const { return isChecked(); }
     void SetChecked(bool on) { setChecked(on); }
 };
 
 // A read-only memo with centred lines.
-class TMemo : public QTextEdit {
+class TMemo : public TControl<QTextEdit> {
     Q_OBJECT
     Q_PROPERTY(QStringList Lines READ Lines WRITE SetLines)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
     Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TMemo(QWidget* parent, const QString& name);
-    T_CONTROL_METHODS
     QStringList Lines() const { return Text; }
     void SetLines(const QStringList& lines);
 

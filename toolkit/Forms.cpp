@@ -13,7 +13,7 @@
 #include <QWindow>
 #include <algorithm>
 
-TForm::TForm(const QString& name, const QString& caption) : QWidget(nullptr), ClientArea(new QWidget(this))
+TForm::TForm(const QString& name, const QString& caption) : TControl(nullptr), ClientArea(new QWidget(this))
 {
     InitControl(this, name);
     setWindowTitle(caption);
@@ -90,11 +90,6 @@ void TForm::BringToFront()
 {
     Show();
     activateWindow();
-}
-
-void TForm::Hide()
-{
-    hide();
 }
 
 void TForm::SetFocus()

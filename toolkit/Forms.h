@@ -15,7 +15,7 @@ class TMenuItem;
 // The window decorations a form may ask for.
 enum TBorderIcons { biNone, biSystemMenu };
 
-class TForm : public QWidget {
+class TForm : public TControl<QWidget> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
     Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
@@ -24,10 +24,6 @@ class TForm : public QWidget {
     Q_PROPERTY(int ClientHeight READ GetClientHeight)
 public:
     TForm(const QString& name, const QString& caption);
-    bool Enabled() const { return isEnabled(); }
-    void SetEnabled(bool on) { setEnabled(on); }
-    bool Visible() const { return isVisible(); }
-    void SetVisible(bool on) { setVisible(on); }
     QString Caption() const { return windowTitle(); }
     void SetCaption(const QString& caption) { setWindowTitle(caption); }
 
@@ -45,8 +41,8 @@ public:
     // with it, which holds where "stay on top" means nothing (Wayland).
     void SetOwner(TForm* owner);
 
+    // Unlike a control's Show, restores the window if it was minimised and raises it.
     void Show();
-    void Hide();
     // Shows the window to the player: restored if it was minimised, raised and made active.
     void BringToFront();
     void Close() { close(); }
