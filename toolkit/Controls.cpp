@@ -420,9 +420,8 @@ void TScrollBox::resizeEvent(QResizeEvent* event)
 
 // ---------------------------------------------------------------------------------------------
 
-TStatusBar::TStatusBar(QWidget* parent, const QString& name) : TColorControl(parent)
+TStatusBar::TStatusBar(QWidget* parent, const QString& name) : TCustomLabel(parent, name, QString())
 {
-    InitControl(this, name);
     setAccessibleName(QStringLiteral(" "));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);

@@ -304,13 +304,10 @@ private:
     int PendingPosition = -1;
 };
 
-// A status bar with one simple panel.
-class TStatusBar : public TColorControl<TControl<QLabel>> {
+// A status bar with one simple panel: a label whose text is the panel's.
+class TStatusBar : public TCustomLabel {
     Q_OBJECT
     Q_PROPERTY(QString SimpleText READ SimpleText WRITE SetSimpleText)
-    Q_PROPERTY(uint Color READ Color WRITE SetColor)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE SetEnabled)
-    Q_PROPERTY(bool Visible READ Visible WRITE SetVisible)
 public:
     TStatusBar(QWidget* parent, const QString& name);
     QString SimpleText() const { return text(); }
