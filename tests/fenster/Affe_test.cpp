@@ -1023,14 +1023,7 @@ const char* const Ausgaenge[] = {"close box", "Schliessen button", "Menue Schlie
 // keyboard's ring in use), so it plays in a process of its own and later tests start afresh.
 TEST(Affe, EveryCarelessActionHasTheEffectTheRulesPredict)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            const int ergebnis = AffeSpielen();
-            std::fflush(nullptr);
-            std::_Exit(ergebnis);
-        },
-        ::testing::ExitedWithCode(0), "");
+    ImEigenenProzess([] { EXPECT_EQ(AffeSpielen(), 0); });
 }
 
 // Wherever the careless player has got to, each way out ends the program with status 0 within two
