@@ -224,30 +224,33 @@ TEST(SpielMensch, RowNineScrollsAndRowTwelveIsCheckedAgainFromGray)
 TEST(SpielMensch, ComputerFrechInsultsImpossibleGuessesOnly)
 {
     SpielBeginnen(ModusMensch, 6, 4, true);
-    const char* frech = "*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.";
     GeheimcodeSetzen({0, 2, 3, 1});
-    Raten({4, 4, 5, 5}); // 0 black, 0 white: no 4 and no 5 in the secret
-    EXPECT_EQ(Status(), QString());
-    WARTE_BIS(SolverRuht());
-    EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
-
-    Raten({4, 4, 5, 5}); // the same guess again
-    EXPECT_EQ(Status(), QString::fromUtf8(frech));
-
-    Raten({0, 4, 1, 1}); // contains a 4, which the first answer ruled out
-    EXPECT_EQ(Status(), QString::fromUtf8(frech));
-
-    Raten({0, 1, 1, 2}); // still possible
-    EXPECT_EQ(Status(), QString());
-    WARTE_BIS(SolverRuht());
+    // Each guess, and whether it is insulted; after a possible one the set is filtered to the end.
+    const struct {
+        int8_t Code[4];
+        bool Frech;
+    } zuege[] = {
+        {{4, 4, 5, 5}, false}, // 0 black, 0 white: no 4 and no 5 in the secret
+        {{4, 4, 5, 5}, true},  // the same guess again
+        {{0, 4, 1, 1}, true},  // contains a 4, which the first answer ruled out
+        {{0, 1, 1, 2}, false}, // still possible
+    };
+    for (const auto& zug : zuege) {
+        Raten({zug.Code, zug.Code + 4});
+        EXPECT_EQ(Status(),
+                  zug.Frech ? QStringLiteral("*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.") : QString());
+        if (!zug.Frech) {
+            WARTE_BIS(SolverRuht());
+            EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
+        }
+    }
 
     // Every answer was filtered: the set holds exactly the codes that fit all four.
-    const int8_t geraten[4][4] = {{4, 4, 5, 5}, {4, 4, 5, 5}, {0, 4, 1, 1}, {0, 1, 1, 2}};
     int8_t code[8];
     for (int32_t i = 0; i < 6 * 6 * 6 * 6; ++i) {
         IndexZuCode(6, 4, i, code);
         bool passt = true;
-        for (const auto& rate : geraten) {
+        for (const auto& [rate, frech] : zuege) {
             int32_t s1, w1, s2, w2;
             BewerteCode(FarbCode, rate, 4, s1, w1);
             BewerteCode(code, rate, 4, s2, w2);
