@@ -121,84 +121,76 @@ std::string HauptFokus()
 }
 
 // A field of the picture: the name a difference is reported by ('#' for each row and place on the
-// way down), the field, and where it is read: a control of Fenster (an array of them for an array)
-// and its property, a variable the program keeps by that name, or a function.
+// way down), the field, and where it is read: a control (an array of them for an array) and its
+// property, a variable the program keeps by that name, or a function.
 template <class T, class Q> struct Feld {
     const char* Name;
     T Spielbild::*Wert;
-    Q Ort;
+    const Q& Ort;
     const char* Eigenschaft = nullptr;
 };
 
 // Every field of the picture once: the player reads each, and compares each with the model's
 // prediction. The solver's state and the focus last, as they may change while the windows are read.
-const auto Felder = std::tuple{
-    Feld{"information text", &Spielbild::Info, &Fenster::Info, "Caption"},
-    Feld{"status bar", &Spielbild::Status, &Fenster::Statuszeile, "SimpleText"},
-    Feld{"message", &Spielbild::Meldung, &MeldungsText},
-    Feld{"progress", &Spielbild::Fortschritt, &Fenster::Fortschritt, "Position"},
-    Feld{"scroll position", &Spielbild::Scroll, &Fenster::Rollbox, "VertScrollBarPosition"},
-    Feld{"Pruefen_BitBtn enabled", &Spielbild::PruefenAn, &Fenster::Pruefen, "Enabled"},
-    Feld{"FarbCodeGeprueft_BitBtn enabled", &Spielbild::GeprueftAn, &Fenster::Geprueft, "Enabled"},
-    Feld{"ZeigeFarbCode_BitBtn enabled", &Spielbild::ZeigeAn, &Fenster::Zeige, "Enabled"},
-    Feld{"NeuesSpiel_BitBtn enabled", &Spielbild::NeuesAn, &Fenster::Neues, "Enabled"},
-    Feld{"FarbMekerBox_BitBnt enabled", &Spielbild::MerkerKnopfAn, &Fenster::MerkerKnopf, "Enabled"},
-    Feld{"row # code pegs enabled", &Spielbild::SteckerZeileAn, &Fenster::SteckerZeile, "Enabled"},
-    Feld{"row # key pegs enabled", &Spielbild::StiftZeileAn, &Fenster::StiftZeile, "Enabled"},
-    Feld{"row # number colour", &Spielbild::Marke, &Fenster::Marke, "Color"},
-    Feld{"row # place # code peg colour", &Spielbild::Stecker, &Fenster::Stecker, "BrushColor"},
-    Feld{"row # place # key peg colour", &Spielbild::Stift, &Fenster::Stift, "BrushColor"},
-    Feld{"row # place # code hole shown", &Spielbild::SteckerDa, &Fenster::Stecker, "Visible"},
-    Feld{"row # place # key hole shown", &Spielbild::StiftDa, &Fenster::Stift, "Visible"},
-    Feld{"picker square # shown", &Spielbild::PickerDa, &Fenster::Picker, "Visible"},
-    Feld{"picker enabled", &Spielbild::GruppeAn, &Fenster::Gruppe, "Enabled"},
-    Feld{"picker caption", &Spielbild::GruppeTitel, &Fenster::Gruppe, "Caption"},
-    Feld{"chosen colour shown", &Spielbild::WahlDa, &Fenster::Wahl, "Visible"},
-    Feld{"chosen colour", &Spielbild::Wahl, &Fenster::Wahl, "BrushColor"},
-    Feld{"key-peg picker shown", &Spielbild::StiftPanelDa, &Fenster::StiftPanel, "Visible"},
-    Feld{"chosen key peg", &Spielbild::StiftWahl, &Fenster::StiftKreis, "BrushColor"},
-    Feld{"solution window shown", &Spielbild::LoesungDa, &Fenster::Loesung, "Visible"},
-    Feld{"solution circle #", &Spielbild::Loesung, &Fenster::LoesungKreis, "BrushColor"},
-    Feld{"solution circle # shown", &Spielbild::LoesungPlatzDa, &Fenster::LoesungKreis, "Visible"},
-    Feld{"marker box shown", &Spielbild::MerkerDa, &Fenster::Merker, "Visible"},
-    Feld{"marker circle #", &Spielbild::Merker, &Fenster::MerkerKreis, "BrushColor"},
-    Feld{"marker circle # shown", &Spielbild::MerkerPlatzDa, &Fenster::MerkerKreis, "Visible"},
-    Feld{"settings dialog shown", &Spielbild::DialogDa, &Fenster::Dialog, "Visible"},
-    Feld{"Spieler item", &Spielbild::Spieler, &Fenster::Spieler, "ItemIndex"},
-    Feld{"Computer Frech shown", &Spielbild::FrechDa, &Fenster::Frech, "Visible"},
-    Feld{"Computer Frech ticked", &Spielbild::FrechAn, &Fenster::Frech, "Checked"},
-    Feld{"colours label", &Spielbild::FarbenText, &Fenster::FarbenText, "Caption"},
-    Feld{"fields label", &Spielbild::FelderText, &Fenster::FelderText, "Caption"},
-    Feld{"colours bar", &Spielbild::FarbenRegler, &Fenster::FarbenRegler, "Position"},
-    Feld{"fields bar", &Spielbild::FelderRegler, &Fenster::FelderRegler, "Position"},
-    Feld{"AnzahlFarben", &Spielbild::F, &AnzahlFarben},
-    Feld{"AnzahlFelder", &Spielbild::n, &AnzahlFelder},
-    Feld{"SpielerModus", &Spielbild::Modus, &SpielerModus},
-    Feld{"AktiveZeile", &Spielbild::Zeile, &AktiveZeile},
-    Feld{"AnzahlKombinationen", &Spielbild::Kombinationen, &AnzahlKombinationen},
-    Feld{"CodeIndex", &Spielbild::CodeIndex, &CodeIndex},
-    Feld{"Schwarz", &Spielbild::Schwarz, &Schwarz},
-    Feld{"Weiss", &Spielbild::Weiss, &Weiss},
-    Feld{"SteckerFeld row # place #", &Spielbild::SteckerFeld, &SteckerFeld},
-    Feld{"StiftFeld row # place #", &Spielbild::StiftFeld, &StiftFeld},
-    Feld{"FarbCode place #", &Spielbild::FarbCode, &FarbCode},
-    Feld{"SteckerFarbe", &Spielbild::SteckerFarbe, &SteckerFarbe},
-    Feld{"SteckerFarbIndex", &Spielbild::SteckerFarbIndex, &SteckerFarbIndex},
-    Feld{"StiftFarbe", &Spielbild::StiftFarbe, &StiftFarbe},
-    Feld{"StiftFarbIndex", &Spielbild::StiftFarbIndex, &StiftFarbIndex},
-    Feld{"solver idle", &Spielbild::SolverRuht, &SolverRuht},
-    Feld{"focus in the main window", &Spielbild::Fokus, &HauptFokus},
-};
-
-// Where a field is read: a control (or an array of them) of the windows, a variable, or a function.
-template <class Q> decltype(auto) Ort(const Fenster& w, Q ort)
+auto Felder(const Fenster& w)
 {
-    if constexpr (std::is_member_object_pointer_v<Q>)
-        return (w.*ort);
-    else if constexpr (std::is_function_v<std::remove_pointer_t<Q>>)
-        return ort;
-    else
-        return (*ort);
+    return std::tuple{
+        Feld{"information text", &Spielbild::Info, w.Info, "Caption"},
+        Feld{"status bar", &Spielbild::Status, w.Statuszeile, "SimpleText"},
+        Feld{"message", &Spielbild::Meldung, MeldungsText},
+        Feld{"progress", &Spielbild::Fortschritt, w.Fortschritt, "Position"},
+        Feld{"scroll position", &Spielbild::Scroll, w.Rollbox, "VertScrollBarPosition"},
+        Feld{"Pruefen_BitBtn enabled", &Spielbild::PruefenAn, w.Pruefen, "Enabled"},
+        Feld{"FarbCodeGeprueft_BitBtn enabled", &Spielbild::GeprueftAn, w.Geprueft, "Enabled"},
+        Feld{"ZeigeFarbCode_BitBtn enabled", &Spielbild::ZeigeAn, w.Zeige, "Enabled"},
+        Feld{"NeuesSpiel_BitBtn enabled", &Spielbild::NeuesAn, w.Neues, "Enabled"},
+        Feld{"FarbMekerBox_BitBnt enabled", &Spielbild::MerkerKnopfAn, w.MerkerKnopf, "Enabled"},
+        Feld{"row # code pegs enabled", &Spielbild::SteckerZeileAn, w.SteckerZeile, "Enabled"},
+        Feld{"row # key pegs enabled", &Spielbild::StiftZeileAn, w.StiftZeile, "Enabled"},
+        Feld{"row # number colour", &Spielbild::Marke, w.Marke, "Color"},
+        Feld{"row # place # code peg colour", &Spielbild::Stecker, w.Stecker, "BrushColor"},
+        Feld{"row # place # key peg colour", &Spielbild::Stift, w.Stift, "BrushColor"},
+        Feld{"row # place # code hole shown", &Spielbild::SteckerDa, w.Stecker, "Visible"},
+        Feld{"row # place # key hole shown", &Spielbild::StiftDa, w.Stift, "Visible"},
+        Feld{"picker square # shown", &Spielbild::PickerDa, w.Picker, "Visible"},
+        Feld{"picker enabled", &Spielbild::GruppeAn, w.Gruppe, "Enabled"},
+        Feld{"picker caption", &Spielbild::GruppeTitel, w.Gruppe, "Caption"},
+        Feld{"chosen colour shown", &Spielbild::WahlDa, w.Wahl, "Visible"},
+        Feld{"chosen colour", &Spielbild::Wahl, w.Wahl, "BrushColor"},
+        Feld{"key-peg picker shown", &Spielbild::StiftPanelDa, w.StiftPanel, "Visible"},
+        Feld{"chosen key peg", &Spielbild::StiftWahl, w.StiftKreis, "BrushColor"},
+        Feld{"solution window shown", &Spielbild::LoesungDa, w.Loesung, "Visible"},
+        Feld{"solution circle #", &Spielbild::Loesung, w.LoesungKreis, "BrushColor"},
+        Feld{"solution circle # shown", &Spielbild::LoesungPlatzDa, w.LoesungKreis, "Visible"},
+        Feld{"marker box shown", &Spielbild::MerkerDa, w.Merker, "Visible"},
+        Feld{"marker circle #", &Spielbild::Merker, w.MerkerKreis, "BrushColor"},
+        Feld{"marker circle # shown", &Spielbild::MerkerPlatzDa, w.MerkerKreis, "Visible"},
+        Feld{"settings dialog shown", &Spielbild::DialogDa, w.Dialog, "Visible"},
+        Feld{"Spieler item", &Spielbild::Spieler, w.Spieler, "ItemIndex"},
+        Feld{"Computer Frech shown", &Spielbild::FrechDa, w.Frech, "Visible"},
+        Feld{"Computer Frech ticked", &Spielbild::FrechAn, w.Frech, "Checked"},
+        Feld{"colours label", &Spielbild::FarbenText, w.FarbenText, "Caption"},
+        Feld{"fields label", &Spielbild::FelderText, w.FelderText, "Caption"},
+        Feld{"colours bar", &Spielbild::FarbenRegler, w.FarbenRegler, "Position"},
+        Feld{"fields bar", &Spielbild::FelderRegler, w.FelderRegler, "Position"},
+        Feld{"AnzahlFarben", &Spielbild::F, AnzahlFarben},
+        Feld{"AnzahlFelder", &Spielbild::n, AnzahlFelder},
+        Feld{"SpielerModus", &Spielbild::Modus, SpielerModus},
+        Feld{"AktiveZeile", &Spielbild::Zeile, AktiveZeile},
+        Feld{"AnzahlKombinationen", &Spielbild::Kombinationen, AnzahlKombinationen},
+        Feld{"CodeIndex", &Spielbild::CodeIndex, CodeIndex},
+        Feld{"Schwarz", &Spielbild::Schwarz, Schwarz},
+        Feld{"Weiss", &Spielbild::Weiss, Weiss},
+        Feld{"SteckerFeld row # place #", &Spielbild::SteckerFeld, SteckerFeld},
+        Feld{"StiftFeld row # place #", &Spielbild::StiftFeld, StiftFeld},
+        Feld{"FarbCode place #", &Spielbild::FarbCode, FarbCode},
+        Feld{"SteckerFarbe", &Spielbild::SteckerFarbe, SteckerFarbe},
+        Feld{"SteckerFarbIndex", &Spielbild::SteckerFarbIndex, SteckerFarbIndex},
+        Feld{"StiftFarbe", &Spielbild::StiftFarbe, StiftFarbe},
+        Feld{"StiftFarbIndex", &Spielbild::StiftFarbIndex, StiftFarbIndex},
+        Feld{"solver idle", &Spielbild::SolverRuht, SolverRuht},
+        Feld{"focus in the main window", &Spielbild::Fokus, HauptFokus},
+    };
 }
 
 // Walks a field of one or more pictures and where it is read side by side, down to single values:
@@ -223,8 +215,8 @@ void Gehen(const std::string& name, const char* eigenschaft, const Tun& tun, con
 // Every field of the pictures given, side by side.
 template <class Tun, class... B> void FelderGehen(const Fenster& w, const Tun& tun, B&... bilder)
 {
-    const auto feld = [&](const auto& f) { Gehen(f.Name, f.Eigenschaft, tun, Ort(w, f.Ort), (bilder.*f.Wert)...); };
-    std::apply([&](const auto&... f) { (feld(f), ...); }, Felder);
+    const auto feld = [&](const auto& f) { Gehen(f.Name, f.Eigenschaft, tun, f.Ort, (bilder.*f.Wert)...); };
+    std::apply([&](const auto&... f) { (feld(f), ...); }, Felder(w));
 }
 
 // Reads one value: a control's property, a variable, or what a function says.
