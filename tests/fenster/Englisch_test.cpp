@@ -168,14 +168,7 @@ void EnglischSpielen()
 
 TEST(Englisch, NoWindowMenuMessageOrNameIsGerman)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            EnglischSpielen();
-            std::fflush(nullptr);
-            std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
-        },
-        ::testing::ExitedWithCode(0), "");
+    ImEigenenProzess(EnglischSpielen);
 }
 
 // The start-up's choice from the environment as Qt reads it; the child ends with 1 for English.

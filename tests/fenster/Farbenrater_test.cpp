@@ -18,60 +18,50 @@ QRect Lage(const char* name)
 // The windows as the constructors leave them, before and after the start timer: checked in a
 // fresh process of its own, since the windows are made once per process and other tests of the
 // suite may have made them already.
-namespace {
-void KonstruktorZustandPruefen()
-{
-    FormulareErzeugen();
-    EXPECT_EQ(Form1->Client()->size(), QSize(693, 535));
-    EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 8);
-    for (auto [fenster, breite, hoehe] : {std::tuple<TForm*, int, int>{Form2, 378, 105},
-                                          {Form3, 435, 82},
-                                          {Einstellungen_Form, 227, 303},
-                                          {Hilfe_Form, 495, 334}}) {
-        EXPECT_EQ(fenster->property("ClientWidth").toInt(), breite) << fenster->objectName().toStdString();
-        EXPECT_EQ(fenster->Client()->size(), QSize(breite, hoehe));
-        EXPECT_FALSE(fenster->Visible());
-    }
-    EXPECT_TRUE(Form1->Visible());
-    EXPECT_TRUE(Form1->windowTitle().startsWith(QStringLiteral("Farbenrater 1.1")));
-    EXPECT_EQ(Info(), QStringLiteral("Neues Spiel"));
-    EXPECT_EQ(Status(), QStringLiteral("Komm und Spiel mit mir"));
-    for (const char* knopf : {"Pruefen_BitBtn", "FarbCodeGeprueft_BitBtn", "ZeigeFarbCode_BitBtn", "NeuesSpiel_BitBtn"})
-        EXPECT_FALSE(Form1->findChild<QObject*>(QString::fromLatin1(knopf))->property("Enabled").toBool()) << knopf;
-    EXPECT_TRUE(Form1->FarbMekerBox_BitBnt->Enabled());
-    EXPECT_TRUE(Form1->StartTimer->Enabled());
-    EXPECT_EQ(Form1->StartTimer->Interval(), 100);
-    EXPECT_TRUE(Form1->StatusBarTimer->Enabled());
-    EXPECT_EQ(Form1->ProgressBar1->Position(), 0);
-    EXPECT_EQ(AnzahlFarben, 8);
-    EXPECT_EQ(AnzahlFelder, 4);
-    EXPECT_EQ(AktiveZeile, 0);
-    EXPECT_FALSE(Form1->StiftFarbWahl_Panel->Visible());
-    // Until the first settings, all positions and picker squares are shown.
-    EXPECT_TRUE(Form1->SteckerShapes[12][7]->Visible());
-    EXPECT_TRUE(Form1->FarbwahlShapes[7]->Visible());
-
-    WARTE_BIS(Einstellungen_Form->Visible());
-    EXPECT_FALSE(Form1->StartTimer->Enabled());
-    EXPECT_EQ(Status(), QStringLiteral("Komm und Spiel mit mir."));
-    EXPECT_EQ(AktiveZeile, 1);
-    EXPECT_EQ(Einstellungen_Form->AnzahlFelder_Label->Caption(), QStringLiteral("4"));
-    EXPECT_EQ(Einstellungen_Form->AnzahlFarben_Label->Caption(), QStringLiteral("8"));
-    EXPECT_TRUE(Einstellungen_Form->ComputerFrech_CheckBox->Visible());
-    EXPECT_FALSE(Form1->SteckerShapes[1][4]->Visible());
-    EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 0);
-}
-} // namespace
-
 TEST(Hauptfenster, ConstructorStateThenStartTimerOpensTheSettings)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            KonstruktorZustandPruefen();
-            std::exit(::testing::Test::HasFailure() ? 1 : 0);
-        },
-        ::testing::ExitedWithCode(0), "");
+    ImEigenenProzess([] {
+        FormulareErzeugen();
+        EXPECT_EQ(Form1->Client()->size(), QSize(693, 535));
+        EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 8);
+        for (auto [fenster, breite, hoehe] : {std::tuple<TForm*, int, int>{Form2, 378, 105},
+                                              {Form3, 435, 82},
+                                              {Einstellungen_Form, 227, 303},
+                                              {Hilfe_Form, 495, 334}}) {
+            EXPECT_EQ(fenster->property("ClientWidth").toInt(), breite) << fenster->objectName().toStdString();
+            EXPECT_EQ(fenster->Client()->size(), QSize(breite, hoehe));
+            EXPECT_FALSE(fenster->Visible());
+        }
+        EXPECT_TRUE(Form1->Visible());
+        EXPECT_TRUE(Form1->windowTitle().startsWith(QStringLiteral("Farbenrater 1.1")));
+        EXPECT_EQ(Info(), QStringLiteral("Neues Spiel"));
+        EXPECT_EQ(Status(), QStringLiteral("Komm und Spiel mit mir"));
+        for (const char* knopf :
+             {"Pruefen_BitBtn", "FarbCodeGeprueft_BitBtn", "ZeigeFarbCode_BitBtn", "NeuesSpiel_BitBtn"})
+            EXPECT_FALSE(Form1->findChild<QObject*>(QString::fromLatin1(knopf))->property("Enabled").toBool()) << knopf;
+        EXPECT_TRUE(Form1->FarbMekerBox_BitBnt->Enabled());
+        EXPECT_TRUE(Form1->StartTimer->Enabled());
+        EXPECT_EQ(Form1->StartTimer->Interval(), 100);
+        EXPECT_TRUE(Form1->StatusBarTimer->Enabled());
+        EXPECT_EQ(Form1->ProgressBar1->Position(), 0);
+        EXPECT_EQ(AnzahlFarben, 8);
+        EXPECT_EQ(AnzahlFelder, 4);
+        EXPECT_EQ(AktiveZeile, 0);
+        EXPECT_FALSE(Form1->StiftFarbWahl_Panel->Visible());
+        // Until the first settings, all positions and picker squares are shown.
+        EXPECT_TRUE(Form1->SteckerShapes[12][7]->Visible());
+        EXPECT_TRUE(Form1->FarbwahlShapes[7]->Visible());
+
+        WARTE_BIS(Einstellungen_Form->Visible());
+        EXPECT_FALSE(Form1->StartTimer->Enabled());
+        EXPECT_EQ(Status(), QStringLiteral("Komm und Spiel mit mir."));
+        EXPECT_EQ(AktiveZeile, 1);
+        EXPECT_EQ(Einstellungen_Form->AnzahlFelder_Label->Caption(), QStringLiteral("4"));
+        EXPECT_EQ(Einstellungen_Form->AnzahlFarben_Label->Caption(), QStringLiteral("8"));
+        EXPECT_TRUE(Einstellungen_Form->ComputerFrech_CheckBox->Visible());
+        EXPECT_FALSE(Form1->SteckerShapes[1][4]->Visible());
+        EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 0);
+    });
 }
 
 TEST(Hauptfenster, LayoutOfTheControls)

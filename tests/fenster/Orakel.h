@@ -12,7 +12,8 @@
 #include <vector>
 
 // What the windows show, and the game state the program keeps by name. Rows 1..12; row 0 of the
-// board arrays exists but has no controls.
+// board arrays exists but has no controls. Each field has one row in the careless player's table
+// (Felder), by which it is read and compared.
 struct Spielbild {
     // Main window
     std::string Info;
@@ -57,6 +58,19 @@ struct Spielbild {
     std::string Fokus;
 };
 
+// A value as a report shows it: a text quoted, its line feeds as \n; a colour in hex.
+std::string Zeigen(const std::string& text);
+std::string Zeigen(bool wert);
+std::string Zeigen(int wert);
+std::string Zeigen(uint32_t wert);
+
+// Reports a difference between what was expected and what is shown, by the name of what differs.
+template <class T> void Gleich(std::vector<std::string>& fehler, const std::string& was, const T& soll, const T& ist)
+{
+    if (!(soll == ist))
+        fehler.push_back(was + ": expected " + Zeigen(soll) + ", shows " + Zeigen(ist));
+}
+
 class Orakel {
 public:
     enum class Phase {
@@ -99,8 +113,9 @@ public:
 
     // Takes over what the program decided on its own since the last look, after checking it.
     void Einholen(const Spielbild& ist, std::vector<std::string>& fehler);
-    // Everything that differs from the prediction.
-    void Vergleichen(const Spielbild& ist, std::vector<std::string>& fehler) const;
+    // The prediction, to be held field by field against what is shown: where the rules allow more
+    // than one picture, the one shown when it is allowed.
+    Spielbild Erwartung(const Spielbild& ist) const;
 
     // Whether the candidate set is defined at this moment (a game of "Mensch" or "Computer" with no
     // job pending), and whether a code index belongs to it.

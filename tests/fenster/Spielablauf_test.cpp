@@ -76,8 +76,7 @@ TEST(SpielMensch, GuessesAreScoredUntilTheCodeIsFound)
 
     // The program's own rule: a one-colour guess against a secret with that colour once.
     GeheimcodeSetzen({0, 2, 3, 1});
-    CodeSetzen({0, 0, 0, 0});
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    Raten({0, 0, 0, 0});
     EXPECT_EQ(Stiftfarben(1), Antwort(1, 3));
     EXPECT_EQ(AktiveZeile, 2);
     EXPECT_EQ(Form1->ZeilenLabels[1]->Color(), clBtnFace);
@@ -85,14 +84,12 @@ TEST(SpielMensch, GuessesAreScoredUntilTheCodeIsFound)
     EXPECT_EQ(Form1->ProgressBar1->Position(), 0); // no "Computer Frech": no solver job
 
     // An incomplete row is refused and changes nothing.
-    CodeSetzen({1, 1});
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    Raten({1, 1});
     EXPECT_EQ(Status(), QStringLiteral("Es müssen alle Felder besetzt sein."));
     EXPECT_EQ(AktiveZeile, 2);
     EXPECT_EQ(Stiftfarben(2), Antwort(0, 0));
 
-    CodeSetzen({0, 2, 3, 1});
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    Raten({0, 2, 3, 1});
     EXPECT_EQ(Stiftfarben(2), Antwort(4, 0));
     EXPECT_EQ(Info(), QStringLiteral("Spieler: Mensch\n\nSie haben den Code Gelöst."));
     EXPECT_FALSE(Form1->Pruefen_BitBtn->Enabled());
@@ -209,17 +206,14 @@ TEST(SpielMensch, RowNineScrollsAndRowTwelveIsCheckedAgainFromGray)
     SpielBeginnen(ModusMensch, 8, 4);
     GeheimcodeSetzen({0, 2, 3, 1});
     AktiveZeile = 8;
-    CodeSetzen({5, 5, 5, 5});
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    Raten({5, 5, 5, 5});
     EXPECT_EQ(AktiveZeile, 9);
     EXPECT_EQ(Form1->ScrollBox1->VertScrollBarPosition(), 212);
 
     AktiveZeile = 12;
-    CodeSetzen({0, 0, 0, 0});
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    Raten({0, 0, 0, 0});
     EXPECT_EQ(Stiftfarben(12), Antwort(1, 3));
-    CodeSetzen({2, 6, 6, 6});
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+    Raten({2, 6, 6, 6});
     EXPECT_EQ(Stiftfarben(12), Antwort(0, 1));
     EXPECT_EQ(AktiveZeile, 12);
     EXPECT_EQ(Form1->ZeilenLabels[12]->Color(), clRed);
@@ -230,34 +224,33 @@ TEST(SpielMensch, RowNineScrollsAndRowTwelveIsCheckedAgainFromGray)
 TEST(SpielMensch, ComputerFrechInsultsImpossibleGuessesOnly)
 {
     SpielBeginnen(ModusMensch, 6, 4, true);
-    const char* frech = "*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.";
     GeheimcodeSetzen({0, 2, 3, 1});
-    CodeSetzen({4, 4, 5, 5}); // 0 black, 0 white: no 4 and no 5 in the secret
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
-    EXPECT_EQ(Status(), QString());
-    WARTE_BIS(SolverRuht());
-    EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
-
-    CodeSetzen({4, 4, 5, 5}); // the same guess again
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
-    EXPECT_EQ(Status(), QString::fromUtf8(frech));
-
-    CodeSetzen({0, 4, 1, 1}); // contains a 4, which the first answer ruled out
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
-    EXPECT_EQ(Status(), QString::fromUtf8(frech));
-
-    CodeSetzen({0, 1, 1, 2}); // still possible
-    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
-    EXPECT_EQ(Status(), QString());
-    WARTE_BIS(SolverRuht());
+    // Each guess, and whether it is insulted; after a possible one the set is filtered to the end.
+    const struct {
+        int8_t Code[4];
+        bool Frech;
+    } zuege[] = {
+        {{4, 4, 5, 5}, false}, // 0 black, 0 white: no 4 and no 5 in the secret
+        {{4, 4, 5, 5}, true},  // the same guess again
+        {{0, 4, 1, 1}, true},  // contains a 4, which the first answer ruled out
+        {{0, 1, 1, 2}, false}, // still possible
+    };
+    for (const auto& zug : zuege) {
+        Raten({zug.Code, zug.Code + 4});
+        EXPECT_EQ(Status(),
+                  zug.Frech ? QStringLiteral("*** Blödmann! *** Dieser Farbcode ist nicht mehr möglich.") : QString());
+        if (!zug.Frech) {
+            WARTE_BIS(SolverRuht());
+            EXPECT_EQ(Form1->ProgressBar1->Position(), 100);
+        }
+    }
 
     // Every answer was filtered: the set holds exactly the codes that fit all four.
-    const int8_t geraten[4][4] = {{4, 4, 5, 5}, {4, 4, 5, 5}, {0, 4, 1, 1}, {0, 1, 1, 2}};
     int8_t code[8];
     for (int32_t i = 0; i < 6 * 6 * 6 * 6; ++i) {
         IndexZuCode(6, 4, i, code);
         bool passt = true;
-        for (const auto& rate : geraten) {
+        for (const auto& [rate, frech] : zuege) {
             int32_t s1, w1, s2, w2;
             BewerteCode(FarbCode, rate, 4, s1, w1);
             BewerteCode(code, rate, 4, s2, w2);
@@ -279,14 +272,7 @@ TEST(SpielComputer, TheComputerFindsTheHumansCode)
         EXPECT_TRUE(Info().startsWith(QStringLiteral("Spieler: Computer.\nBitte Farbcode überprüfen.")));
         for (int p = 0; p < 4; ++p)
             EXPECT_EQ(Form1->SteckerShapes[AktiveZeile][p]->BrushColor(), ComputerFarbTabelle[FarbCode[p]]);
-        int32_t schwarz, weiss;
-        BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
-        std::vector<int> stifte;
-        for (int p = 0; p < 4; ++p)
-            stifte.push_back(p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : StiftGrau);
-        StifteSetzen(stifte);
-        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
-        if (schwarz == 4) {
+        if (Antworten(geheim) == 4) {
             EXPECT_EQ(Info(), QStringLiteral("Spieler: Computer\nIch habe Gewonnen."));
             EXPECT_FALSE(Form1->FarbCodeGeprueft_BitBtn->Enabled());
             EXPECT_FALSE(WorkThread->Aktiv);
@@ -316,14 +302,7 @@ TEST(SpielComputer, TheStrongComputerFromTheNextGameOn)
     EXPECT_EQ(CodeIndex, StarkerErsterZug(6, 4));
     const int8_t geheim[4] = {3, 3, 0, 5};
     for (int zug = 1;; ++zug) {
-        int32_t schwarz, weiss;
-        BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
-        std::vector<int> stifte;
-        for (int p = 0; p < 4; ++p)
-            stifte.push_back(p < schwarz + weiss ? AntwortStift(p, schwarz, weiss) : StiftGrau);
-        StifteSetzen(stifte);
-        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
-        if (schwarz == 4)
+        if (Antworten(geheim) == 4)
             break;
         ASSERT_LT(zug, 6);
         WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
@@ -383,15 +362,8 @@ TEST(SpielComputer, RowTwelveTakesEachAnswerFromGray)
     // As if eleven guesses had gone before: the computer guesses on in row 12.
     AktiveZeile = 12;
     for (int zug = 0; zug < 3; ++zug) {
-        int32_t schwarz, weiss;
-        BewerteCode(geheim, FarbCode, 4, schwarz, weiss);
-        if (schwarz == 4)
+        if (Antworten(geheim) == 4)
             return;
-        std::vector<int> stifte;
-        for (int p = 0; p < 4; ++p)
-            stifte.push_back(p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : StiftGrau);
-        StifteSetzen(stifte);
-        QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
         WARTE_BIS(Form1->FarbCodeGeprueft_BitBtn->Enabled());
         EXPECT_EQ(AktiveZeile, 12);
         for (int p = 0; p < 8; ++p) {

@@ -145,18 +145,14 @@ TEST(Tastatur, AComputerGameByKeysAlone)
 // Checked in a fresh process: elsewhere in the suite the keyboard may have been used already.
 TEST(Tastatur, TheRingShowsOnlyOnceTheKeyboardIsUsed)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    EXPECT_EXIT(
-        {
-            SpielBeginnen(ModusMensch, 6, 4);
-            bool ohne = true;
-            for (int p = 0; p < 4; ++p)
-                ohne = ohne && !Form1->SteckerShapes[1][p]->Ring();
-            Taste(Form1, Qt::Key_Right); // brings the ring to the row's first place
-            const bool mit = Form1->SteckerShapes[1][0]->Ring() && Form1->focusWidget() == Form1->SteckerShapes[1][0];
-            std::exit(ohne && mit ? 0 : 1);
-        },
-        ::testing::ExitedWithCode(0), "");
+    ImEigenenProzess([] {
+        SpielBeginnen(ModusMensch, 6, 4);
+        for (int p = 0; p < 4; ++p)
+            EXPECT_FALSE(Form1->SteckerShapes[1][p]->Ring()) << p;
+        Taste(Form1, Qt::Key_Right); // brings the ring to the row's first place
+        EXPECT_TRUE(Form1->SteckerShapes[1][0]->Ring());
+        EXPECT_EQ(Form1->focusWidget(), Form1->SteckerShapes[1][0]);
+    });
 }
 
 // One ring, where the keyboard focus is, and only in the active window; Space acts there, however

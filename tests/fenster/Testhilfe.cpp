@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Testhilfe.h"
 
+#include "game/Main.h"
+
 #include <QApplication>
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -63,6 +66,36 @@ void StifteSetzen(const std::vector<int>& stifte)
         Druecken(wahl);
         Druecken(Form1->StiftShapes[AktiveZeile][p]);
     }
+}
+
+void Raten(const std::vector<int>& farben)
+{
+    CodeSetzen(farben);
+    QTest::mouseClick(Form1->Pruefen_BitBtn, Qt::LeftButton);
+}
+
+int32_t Antworten(const int8_t* geheim)
+{
+    int32_t schwarz, weiss;
+    BewerteCode(geheim, FarbCode, AnzahlFelder, schwarz, weiss);
+    std::vector<int> stifte;
+    for (int p = 0; p < AnzahlFelder; ++p)
+        stifte.push_back(p < schwarz ? StiftSchwarz : p < schwarz + weiss ? StiftWeiss : StiftGrau);
+    StifteSetzen(stifte);
+    QTest::mouseClick(Form1->FarbCodeGeprueft_BitBtn, Qt::LeftButton);
+    return schwarz;
+}
+
+void ImEigenenProzess(const std::function<void()>& lauf)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            lauf();
+            std::fflush(nullptr);
+            std::_Exit(::testing::Test::HasFailure() ? 1 : 0);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 QString Info()

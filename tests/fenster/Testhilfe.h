@@ -14,6 +14,7 @@
 #include "ui/Hilfe_memoform.h"
 
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 // Waits for a condition by handling events, with a generous bound.
@@ -36,6 +37,17 @@ void CodeSetzen(const std::vector<int>& farben);
 
 // Sets key pegs (6 black, 7 white, 8 gray) in the active row through the key-peg picker.
 void StifteSetzen(const std::vector<int>& stifte);
+
+// Places a guess in the active row and checks it with "Computer Prüfen".
+void Raten(const std::vector<int>& farben);
+
+// Answers the computer's guess as a player with `geheim` in mind: key pegs (the blacks first, then
+// the whites, the rest gray) and "Mensch Geprüft". Returns the black pegs.
+int32_t Antworten(const int8_t* geheim);
+
+// Runs `lauf` in a process of its own, for checks that need the program fresh or leave it in a state
+// of its own; the process ends with 1 when a check in it failed.
+void ImEigenenProzess(const std::function<void()>& lauf);
 
 // No solver job requested or running.
 bool SolverRuht();

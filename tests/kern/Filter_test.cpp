@@ -23,6 +23,7 @@ constexpr int32_t Ueberhang = 130;
 struct Menge {
     BitOperationen bits;
     explicit Menge(int32_t anzahl) : bits(anzahl + Ueberhang) {}
+    Menge(int32_t anzahl, const std::vector<uint8_t>& inhalt) : Menge(anzahl) { Setzen(inhalt); }
     std::vector<uint8_t> Inhalt() const { return {bits.Bytes, bits.Bytes + bits.AnzahlBytes}; }
     void Setzen(const std::vector<uint8_t>& inhalt) { std::memcpy(bits.Bytes, inhalt.data(), inhalt.size()); }
 };
@@ -154,10 +155,7 @@ TEST_P(SchnellWieEinfach, RandomPassesOnEveryBoardSize)
                 rate[zufall() % static_cast<uint32_t>(n)] =
                     static_cast<int8_t>(zufall() % 2 ? -1 : F + zufall() % (9 - F));
             for (const auto& [s, w] : Antworten(F, n, rate, zufall)) {
-                Menge schnell(anzahl);
-                Menge einfach(anzahl);
-                schnell.Setzen(anfang);
-                einfach.Setzen(anfang);
+                Menge schnell(anzahl, anfang), einfach(anzahl, anfang);
                 const int32_t weg = SchnellFiltern(GetParam(), schnell.bits, F, n, rate.data(), s, w);
                 ASSERT_EQ(weg, KonsistenzFilterEinfach(einfach.bits, F, n, rate.data(), s, w))
                     << F << " colours, " << n << " places, answer " << s << "/" << w;
@@ -176,10 +174,7 @@ TEST_P(SchnellWieEinfach, WholeGamesGoTheSameWay)
                                                            {7, 6}, {8, 6}, {8, 7}, {6, 3}, {8, 2}};
     for (const auto& [F, n] : groessen) {
         const int32_t anzahl = Kombinationen(F, n);
-        Menge schnell(anzahl);
-        Menge einfach(anzahl);
-        schnell.Setzen(Anfangsmenge(anzahl, 1.0, zufall));
-        einfach.Setzen(schnell.Inhalt());
+        Menge schnell(anzahl, Anfangsmenge(anzahl, 1.0, zufall)), einfach(anzahl, schnell.Inhalt());
         const std::vector<int8_t> geheim = ZufallsCode(F, n, zufall);
         for (int32_t zug = 0; zug < 6; ++zug) {
             const std::vector<int8_t> rate = ZufallsCode(F, n, zufall);
@@ -206,10 +201,7 @@ TEST(KonsistenzFilter, LargeBoardsAsThePlainPass)
     std::mt19937 zufall(31);
     for (const auto& [F, n] : {std::pair{8, 8}, std::pair{5, 8}}) {
         const int32_t anzahl = Kombinationen(F, n);
-        Menge schnell(anzahl);
-        Menge einfach(anzahl);
-        schnell.Setzen(Anfangsmenge(anzahl, 1.0, zufall));
-        einfach.Setzen(schnell.Inhalt());
+        Menge schnell(anzahl, Anfangsmenge(anzahl, 1.0, zufall)), einfach(anzahl, schnell.Inhalt());
         const std::vector<int8_t> rate = ZufallsCode(F, n, zufall);
         const auto [s, w] = Antworten(F, n, rate, zufall)[0];
         EXPECT_EQ(KonsistenzFilter(schnell.bits, F, n, rate.data(), s, w),
@@ -267,8 +259,7 @@ TEST(KonsistenzPruefung, AStopBetweenSectionsLeavesAFilteredStartAndAnUntouchedR
         const std::vector<uint8_t> anfang = Anfangsmenge(anzahl, 0.7, zufall);
         const std::vector<int8_t> rate = ZufallsCode(F, n, zufall);
         const auto [s, w] = Antworten(F, n, rate, zufall)[0];
-        Menge einfach(anzahl);
-        einfach.Setzen(anfang);
+        Menge einfach(anzahl, anfang);
         KonsistenzFilterEinfach(einfach.bits, F, n, rate.data(), s, w);
 
         pruefung.Vorbereiten(F, n, rate.data(), s, w);
@@ -276,8 +267,7 @@ TEST(KonsistenzPruefung, AStopBetweenSectionsLeavesAFilteredStartAndAnUntouchedR
         for (const int32_t bis : {0, 1, abschnitte / 2 + 1, abschnitte}) {
             if (bis > abschnitte)
                 continue;
-            Menge menge(anzahl);
-            menge.Setzen(anfang);
+            Menge menge(anzahl, anfang);
             int32_t entfernt = 0;
             for (int32_t a = 0; a < bis; ++a)
                 entfernt += pruefung.Filtern(menge.bits, a);
@@ -319,12 +309,10 @@ TEST(SpielDurchgang, FiltersAsTheKernelAndReportsEachNewPercentage)
         const std::vector<uint8_t> anfang = Anfangsmenge(anzahl, 1.0, zufall);
         const std::vector<int8_t> rate = ZufallsCode(F, n, zufall);
         const auto [s, w] = Antworten(F, n, rate, zufall)[0];
-        Menge kern(anzahl);
-        kern.Setzen(anfang);
+        Menge kern(anzahl, anfang);
         const int32_t erwartet = KonsistenzFilter(kern.bits, F, n, rate.data(), s, w);
 
-        Menge menge(anzahl);
-        menge.Setzen(anfang);
+        Menge menge(anzahl, anfang);
         pruefung.Vorbereiten(F, n, rate.data(), s, w);
         Begleiter begleiter;
         int32_t beseitigt = 0;
@@ -364,8 +352,7 @@ TEST(SpielDurchgang, AStopLeavesTheRestUntouched)
     KonsistenzPruefung pruefung;
     pruefung.Vorbereiten(F, n, rate, 1, 2);
     for (const int32_t stopp : {0, 3}) {
-        Menge menge(anzahl);
-        menge.Setzen(anfang);
+        Menge menge(anzahl, anfang);
         Begleiter begleiter;
         begleiter.StoppVor = stopp;
         int32_t beseitigt = 0;
