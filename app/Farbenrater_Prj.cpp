@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Farbenrater_Prj.h"
 
+#include "arbeiter/Workthread.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
-#include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"

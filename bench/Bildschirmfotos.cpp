@@ -3,9 +3,9 @@
 // real widgets on the offscreen platform.
 //   QT_QPA_PLATFORM=offscreen build/bench/farbenrater_fotos docs/bilder [QT_SCALE_FACTOR=2 for HiDPI]
 #include "app/Farbenrater_Prj.h"
+#include "arbeiter/Workthread.h"
 #include "game/Main.h"
 #include "game/Spielzustand.h"
-#include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbmerkerbox.h"

@@ -4,8 +4,8 @@
 // 8 x 8 demo (a full pass over 16,777,216 codes first). Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen build/bench/farbenrater_reaktion [runden]
 #include "app/Farbenrater_Prj.h"
+#include "arbeiter/Workthread.h"
 #include "game/Spielzustand.h"
-#include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 

@@ -151,46 +151,6 @@ bool SymbolsShown();
 // to the control itself or, while it is disabled, to its nearest enabled parent.
 void KeyboardPress(QWidget* control);
 
-// The keyboard's way along a row of shapes. The ring is the keyboard focus: Left and Right move
-// the focus along the row (stopping at its ends), Space presses the shape that has the focus as a
-// click would, or the button that has it. Where the row cannot take the focus (a locked row), the
-// ring stands on its place all the same and Space presses there. The ring shows only in the
-// active window, only once the player has used one of these keys, and only while the focus is in
-// the row or on nothing in particular. A new row starts at its first place.
-class TFocusRing {
-public:
-    // The row the ring walks, as it is now (the visible places of the active row, say).
-    std::function<std::vector<TShape*>()> Places;
-    // Binds Left, Right and Space in the window.
-    void Install(QWidget* window);
-    // Binds a further key of the window; using it counts as using the keyboard.
-    void Bind(QWidget* window, int key, std::function<void()> action);
-    void Move(int step);
-    void Press();
-    // Puts the ring where it now belongs, after its row or the focus has changed.
-    void Refresh();
-    // The place the ring stands on, whether it shows or not; nullptr for an empty row.
-    TShape* Current() const;
-
-private:
-    QWidget* Window = nullptr;
-    int Index = 0;
-    bool Used = false;
-    TShape* Shown = nullptr;
-    TShape* FirstPlace = nullptr; // the row's first place when the ring last looked: a new row
-};
-
-// Said to screen readers at once, in the window's name, without moving the focus: a message, an
-// answer, the computer's guess. Each message is said once, also when it is the same again.
-void Announce(QWidget* window, const QString& text);
-extern int AnnounceDelay; // ms after the handler ends
-
-// Makes the screen readers' view of the controls: shapes read as buttons (those that take input)
-// or pictures, the status bar as a status bar. Called once after the application object exists.
-void InstallAccessibility();
-// Tells screen readers that whether the shape may be pressed now (Available) has changed.
-void ReportAvailability(TShape* shape);
-
 class TPanel : public TColorControl<TControl<QFrame>> {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)

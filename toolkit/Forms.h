@@ -2,7 +2,9 @@
 // Windows, menus, timers and the application object of the window toolkit.
 #pragma once
 
+#include "toolkit/Accessibility.h"
 #include "toolkit/Controls.h"
+#include "toolkit/FocusRing.h"
 
 #include <QAction>
 #include <QMenuBar>

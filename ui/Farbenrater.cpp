@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Farbenrater.h"
 
+#include "arbeiter/Workthread.h"
 #include "game/Spielzustand.h"
-#include "solver/Workthread.h"
 #include "toolkit/Glyphs.h"
 #include "ui/Spielablauf.h"
 

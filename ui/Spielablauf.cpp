@@ -5,11 +5,11 @@
 // through the display port at the end of this file.
 #include "ui/Spielablauf.h"
 
+#include "arbeiter/Workthread.h"
 #include "game/Main.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
 #include "solver/StarkeRatesuche.h"
-#include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"

@@ -5,7 +5,7 @@
 // before it shows it. The windows reach each other only through the flow. Main thread only.
 #pragma once
 
-#include "solver/Anzeige.h"
+#include "arbeiter/Anzeige.h"
 
 #include <cstdint>
 

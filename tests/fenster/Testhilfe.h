@@ -4,9 +4,9 @@
 #pragma once
 
 #include "app/Farbenrater_Prj.h"
+#include "arbeiter/Workthread.h"
 #include "game/Spielzustand.h"
 #include "solver/BitOperationen.h"
-#include "solver/Workthread.h"
 #include "ui/Einstellungen.h"
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"

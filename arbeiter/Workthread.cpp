@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "solver/Workthread.h"
+#include "arbeiter/Workthread.h"
 
 #include "game/Main.h"
 #include "game/Spielzustand.h"

@@ -3,7 +3,7 @@
 // the current mode beside the windows.
 #pragma once
 
-#include "solver/Anzeige.h"
+#include "arbeiter/Anzeige.h"
 #include "solver/Filter.h"
 #include "toolkit/Classes.h"
 
