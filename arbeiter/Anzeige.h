@@ -25,6 +25,9 @@ public:
     virtual void FortschrittAnzeigen(int32_t prozent) = 0;
     // A demo guess with the program's answer.
     virtual void DemoZugAnzeigen(const DemoZug& zug) = 0;
+    // How long the move just shown stays before the demo goes on, in ms: time to watch it, or to
+    // hear it said.
+    virtual int32_t DemoZugDauer() { return 0; }
     // The demo moves on to row zeile (the board scrolls at row 9).
     virtual void DemoZeileAnzeigen(int32_t zeile) = 0;
     // The demo has ended, won or stopped.

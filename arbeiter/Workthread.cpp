@@ -7,6 +7,7 @@
 #include "solver/Ratesuche.h"
 #include "solver/StarkeRatesuche.h"
 
+#include <chrono>
 #include <cstring>
 
 TWorkThread* WorkThread = nullptr;
@@ -232,8 +233,19 @@ void TWorkThread::ComputerRaten()
 void TWorkThread::DemoZugZeigen(const DemoZug& zug)
 {
     Anzeige->DemoZugAnzeigen(zug);
+    ZugDauer = Anzeige->DemoZugDauer();
     // The move stays on the screen a moment before the search goes on.
     Sleep(10);
+}
+
+bool TWorkThread::DemoZugStehenLassen()
+{
+    // Read after the hand-over that set it: Synchronize has returned, so the main thread's write
+    // happened before.
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(ZugDauer);
+    while (!Gestoppt() && std::chrono::steady_clock::now() < ende)
+        Pause(20);
+    return !Gestoppt();
 }
 
 void TWorkThread::DemoSpielen()
@@ -251,7 +263,7 @@ void TWorkThread::DemoSpielen()
         zug.Index = index;
         IndexZuCode(Job.F, Job.n, index, zug.Code);
         BewerteCode(Job.Farb, zug.Code, Job.n, zug.Schwarz, zug.Weiss);
-        if (!Melden([&] { DemoZugZeigen(zug); }))
+        if (!Melden([&] { DemoZugZeigen(zug); }) || !DemoZugStehenLassen())
             break;
         if (zug.Schwarz < Job.n) {
             Kandidaten->ResetBit(index);

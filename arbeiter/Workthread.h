@@ -75,6 +75,9 @@ private:
     void DemoSpielen();
     // Main thread: hands a demo move to the port and leaves it on the screen a moment.
     void DemoZugZeigen(const DemoZug& zug);
+    // Worker: lets the move just shown stand for the time the port asked for; false when the job
+    // was stopped meanwhile.
+    bool DemoZugStehenLassen();
     // The next guess of the running game, or -1 when the job was stopped meanwhile. balken: the
     // strong search shows its progress in the second half of the bar.
     int32_t NaechsterRateCode(int32_t grenze, bool balken);
@@ -100,4 +103,5 @@ private:
     std::atomic<int32_t> GemeldeterZaehler{0};
     std::atomic<bool> FortschrittUnterwegs{false};
     int32_t Beseitigt = 0; // codes eliminated in this demo game
+    int32_t ZugDauer = 0;  // ms the demo move just shown stays, as its port asked (set on the main thread)
 };

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QMenu;
 class QWidget;
 class TShape;
 
@@ -16,5 +17,10 @@ extern int AnnounceDelay; // ms after the handler ends
 // Makes the screen readers' view of the controls: shapes read as buttons (those that take input)
 // or pictures, the status bar as a status bar. Called once after the application object exists.
 void InstallAccessibility();
+// A drop-down menu of the toolkit's items, read by screen readers through our view of it.
+void MarkMenu(QMenu* menu);
 // Tells screen readers that whether the shape may be pressed now (Available) has changed.
 void ReportAvailability(TShape* shape);
+// Tells screen readers that the control now shows: Qt tells it only of the window shown, and a
+// screen reader that read the control while its window was hidden skips it as unseen.
+void ReportShown(QWidget* control);

@@ -511,6 +511,9 @@ TMemo::TMemo(QWidget* parent, const QString& name) : TControl(parent)
 {
     InitControl(this, name);
     setReadOnly(true);
+    // A caret all the same, so that the arrow keys go through the text and a screen reader reads
+    // it line by line.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
     // A memo has no scroll bars unless asked for; a bar would narrow the lines and wrap them.

@@ -4,9 +4,72 @@
 #include "toolkit/Controls.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
-#include <QShortcut>
+#include <QKeyEvent>
+#include <QPointer>
 #include <algorithm>
+#include <map>
+
+namespace {
+
+// The windows' own keys, taken on their way to the focused control. A shortcut would take them
+// before any event filter sees them, the screen-reader bridge's among them, which hands every key
+// to the screen reader and then, unless it keeps it, delivers it anew (no longer spontaneous).
+class KeyBindings : public QObject {
+public:
+    struct Binding {
+        QPointer<QWidget> Window;
+        QKeyCombination Key;
+        std::function<void()> Action;
+    };
+    std::vector<Binding> Bindings;
+
+    static KeyBindings& Instance()
+    {
+        // Installed with the first window's keys, before the bridge comes up: the filter
+        // installed last runs first, so the bridge sees the key before these bindings do.
+        static KeyBindings* instance = [] {
+            auto* filter = new KeyBindings;
+            filter->setParent(qApp);
+            qApp->installEventFilter(filter);
+            return filter;
+        }();
+        return *instance;
+    }
+
+protected:
+    bool eventFilter(QObject* target, QEvent* event) override
+    {
+        // An open menu has the keys, also those it hands on to its menu bar.
+        if (event->type() != QEvent::KeyPress || !target->isWidgetType() || QApplication::activePopupWidget())
+            return false;
+        // A key on its way to the screen reader comes back when it has passed it by.
+        if (event->spontaneous() && QAccessible::isActive())
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeyCombination pressed(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key()));
+        const QWidget* window = static_cast<QWidget*>(target)->window();
+        for (const Binding& b : Bindings)
+            if (b.Window == window && b.Key == pressed) {
+                if (!key->isAutoRepeat()) {
+                    const std::function<void()> action = b.Action; // the action may bind keys
+                    action();
+                }
+                return true;
+            }
+        return false;
+    }
+};
+
+} // namespace
+
+void BindKey(QWidget* window, QKeyCombination key, std::function<void()> action)
+{
+    std::vector<KeyBindings::Binding>& bindings = KeyBindings::Instance().Bindings;
+    std::erase_if(bindings, [](const KeyBindings::Binding& b) { return !b.Window; });
+    bindings.push_back({window, key, std::move(action)});
+}
 
 void TFocusRing::Install(QWidget* window)
 {
@@ -28,9 +91,7 @@ void TFocusRing::Install(QWidget* window)
 
 void TFocusRing::Bind(QWidget* window, int key, std::function<void()> action)
 {
-    auto* shortcut = new QShortcut(QKeySequence(key), window);
-    shortcut->setAutoRepeat(false);
-    QObject::connect(shortcut, &QShortcut::activated, window, [this, action = std::move(action)] {
+    BindKey(window, QKeyCombination::fromCombined(key), [this, action = std::move(action)] {
         Used = true;
         action();
         Refresh();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The keyboard's ring along a row of shapes.
+// The keyboard's ring along a row of shapes, and the window's own keys.
 #pragma once
 
+#include <Qt>
 #include <functional>
 #include <vector>
 
@@ -14,6 +15,12 @@ class TShape;
 // ring stands on its place all the same and Space presses there. The ring shows only in the
 // active window, only once the player has used one of these keys, and only while the focus is in
 // the row or on nothing in particular. A new row starts at its first place.
+// Binds a key (with its modifiers; the keypad's keys count as the main ones) to an action of
+// the window, whatever control in it has the focus; a held key acts once. Unlike a shortcut the
+// key reaches screen readers first, as every key a control takes does: they may cut their speech
+// short on it or take it for themselves.
+void BindKey(QWidget* window, QKeyCombination key, std::function<void()> action);
+
 class TFocusRing {
 public:
     // The row the ring walks, as it is now (the visible places of the active row, say).

@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QWindow>
 #include <algorithm>
 
@@ -238,13 +237,25 @@ bool TForm::focusNextPrevChild(bool next)
 TMenuItem::TMenuItem(QObject* parent, const QString& name, const QString& caption) : QAction(caption, parent)
 {
     setObjectName(name);
-    connect(this, &QAction::triggered, this, [this] { Click(); });
+    connect(this, &QAction::triggered, this, [this] {
+        // A ticked or unticked item says its new state: the menu closes on it, and the screen
+        // reader goes back to where the focus was.
+        if (isCheckable())
+            for (QObject* o = this->parent(); o; o = o->parent())
+                if (auto* widget = qobject_cast<QWidget*>(o); widget && !qobject_cast<QMenu*>(widget)) {
+                    Announce(widget->window(),
+                             isChecked() ? tr("%1 eingeschaltet").arg(text()) : tr("%1 ausgeschaltet").arg(text()));
+                    break;
+                }
+        Click();
+    });
 }
 
 void TMenuItem::Add(TMenuItem* item)
 {
     if (!Entries) {
         Entries = new QMenu(text());
+        MarkMenu(Entries);
         Entries->setParent(qobject_cast<QWidget*>(parent()), Entries->windowFlags());
         setMenu(Entries);
     }
@@ -262,8 +273,7 @@ TMainMenu::TMainMenu(QWidget* parent, const QString& name) : QMenuBar(parent)
 {
     InitControl(this, name);
     // F10 opens the first menu, as on the desktops of this system.
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), parent);
-    connect(f10, &QShortcut::activated, this, [this] {
+    BindKey(parent, Qt::Key_F10, [this] {
         if (!actions().isEmpty())
             setActiveAction(actions().first());
     });
@@ -273,6 +283,12 @@ void TMainMenu::Add(TMenuItem* item)
 {
     item->setParent(this);
     addAction(item);
+    // Alt and the caption's first letter open the menu, as an ampersand would; the captions show
+    // no underlined letter.
+    if (const QString caption = item->Caption(); !caption.isEmpty())
+        if (const QKeySequence letter(caption.left(1).toUpper()); !letter.isEmpty())
+            BindKey(parentWidget(), QKeyCombination(Qt::AltModifier, letter[0].key()),
+                    [this, item] { setActiveAction(item); });
 }
 
 // ---------------------------------------------------------------------------------------------

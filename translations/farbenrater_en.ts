@@ -349,6 +349,10 @@ your answers any more!</translation>
         <source>Zeile %1, aktive Zeile</source>
         <translation>Row %1, the active row</translation>
     </message>
+    <message>
+        <source>Demo zum Zuschauen</source>
+        <translation>Demo to watch</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -363,6 +367,10 @@ your answers any more!</translation>
     <message>
         <source>Neues Spiel</source>
         <translation>New game</translation>
+    </message>
+    <message>
+        <source>Geheimcode: %1</source>
+        <translation>Secret code: %1</translation>
     </message>
 </context>
 <context>
@@ -417,6 +425,17 @@ which of your pegs it belongs to!</translation>
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TMenuItem</name>
+    <message>
+        <source>%1 eingeschaltet</source>
+        <translation>%1 on</translation>
+    </message>
+    <message>
+        <source>%1 ausgeschaltet</source>
+        <translation>%1 off</translation>
     </message>
 </context>
 </TS>

@@ -151,9 +151,12 @@ void TForm1::TastaturAnlegen()
 
 void TForm1::FarbeWaehlen(int32_t index)
 {
-    // Only the colours in play: the keys do what a click on the square does.
-    if (index >= 0 && index < 8 && FarbwahlShapes[index]->isVisible())
+    // Only the colours in play: the keys do what a click on the square does, and say the colour
+    // now chosen, which no focus move tells.
+    if (index >= 0 && index < 8 && FarbwahlShapes[index]->isVisible()) {
         KeyboardPress(FarbwahlShapes[index]);
+        Announce(this, ShowFarbwahl_Shape->accessibleName());
+    }
 }
 
 void TForm1::MenueAnlegen()
@@ -184,6 +187,11 @@ void TForm1::MenueAnlegen()
     MenuStarkerComputer->SetAutoCheck(true);
     MainMenu->Add(MenuOptionen);
     MenuOptionen->Add(MenuStarkerComputer);
+    // A demo slow enough to follow, a row about every second: off at every start, read at each
+    // move.
+    MenuDemoZuschauen = new TMenuItem(MenuOptionen, QStringLiteral("MenuDemoZuschauen"), tr("Demo zum Zuschauen"));
+    MenuDemoZuschauen->SetAutoCheck(true);
+    MenuOptionen->Add(MenuDemoZuschauen);
     SetMenu(MainMenu);
 }
 
@@ -463,10 +471,10 @@ void TForm1::StatusBarTimerTimer(TObject*)
     }
 }
 
-void TForm1::InfoText(const char* text)
+void TForm1::InfoText(const char* text, bool ansagen)
 {
     const QString neu = tr(text);
-    if (neu != Info_StaticText->Caption())
+    if (ansagen && neu != Info_StaticText->Caption())
         Announce(this, QString(neu).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     Info_StaticText->SetCaption(neu);
 }

@@ -79,6 +79,7 @@ public:
     TMenuItem* MenuFarbsymbole;
     TMenuItem* MenuOptionen;
     TMenuItem* MenuStarkerComputer;
+    TMenuItem* MenuDemoZuschauen;
 
     // The keyboard: the focus ring walks the places of the active row (code holes, in mode
     // "Computer" key holes); 1-8 choose a colour of the picker, S, W, G a key peg.
@@ -106,7 +107,8 @@ public:
     // Row 9 has become active: the board scrolls down to the last rows.
     void BrettScrollen(int32_t zeile);
     // A German source text (marked with QT_TR_NOOP in TForm1's context), in the player's language.
-    void InfoText(const char* text);
+    // ansagen: said to screen readers when it changes (not the texts that come every round).
+    void InfoText(const char* text, bool ansagen = true);
     // What a screen reader says of a row: its answer, or the colours of its guess.
     QString AntwortText(int32_t zeile, int32_t schwarz, int32_t weiss);
     QString RateText(int32_t zeile);

@@ -16,6 +16,8 @@
 #include "ui/Farbmerkerbox.h"
 #include "ui/Hilfe_memoform.h"
 
+#include <QAccessible>
+#include <algorithm>
 #include <cstring>
 
 Spielablauf Ablauf;
@@ -351,7 +353,8 @@ void Spielablauf::AntwortNehmen()
     }
     WorkThread->PhaseAbwarten();
     Kandidaten->ResetBit(CodeIndex);
-    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch."));
+    // Not said: by the time a screen reader would say it the next guess is there.
+    Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nBitte warten.\nFühre Berchnungen durch."), false);
     WorkThread->AuftragStarten(SpielerModus);
 }
 
@@ -427,6 +430,13 @@ void Spielablauf::FelderZeigen()
 void Spielablauf::LoesungZeigen()
 {
     Form2->BringToFront();
+    // The code, now in sight, is said and can be read place by place.
+    QStringList farben;
+    for (int p = 0; p < AnzahlFelder; ++p) {
+        ReportShown(Form2->CZufallsCode_Shape[p]);
+        farben << ColorName(Form2->CZufallsCode_Shape[p]->BrushColor(), false);
+    }
+    Announce(Form2, QCoreApplication::translate("TForm2", "Geheimcode: %1").arg(farben.join(QStringLiteral(", "))));
 }
 
 void Spielablauf::MerkerZeigen()
@@ -499,7 +509,8 @@ void Spielablauf::RatecodeZeigen(int32_t index)
     Form1->StiftZeilenFreigeben(true);
     Form1->Tastatur.Refresh();
     Announce(Form1, Form1->RateText(AktiveZeile));
-    Form1->InfoText(TextComputerRaet);
+    // What to do was said with the first guess.
+    Form1->InfoText(TextComputerRaet, false);
     Form1->FarbCodeGeprueft_BitBtn->SetEnabled(true);
 }
 
@@ -526,12 +537,23 @@ void Spielablauf::DemoZugAnzeigen(const DemoZug& zug)
         Form1->SetzeSteckerFarbe(zeile, p, FarbTabelle[SteckerFeld[zeile][p]]);
         Form1->SetzeStiftFarbe(zeile, p, StiftAnstrich(StiftFeld[zeile][p]));
     }
-    Announce(Form1, Form1->RateText(zeile) + QStringLiteral(". ") +
-                        Form1->AntwortText(zeile, DemoSchwarz, DemoWeiss).section(QStringLiteral(": "), 1));
+    const QString ansage = Form1->RateText(zeile) + QStringLiteral(". ") +
+                           Form1->AntwortText(zeile, DemoSchwarz, DemoWeiss).section(QStringLiteral(": "), 1);
+    Announce(Form1, ansage);
+    // A screen reader at its usual rate says some 15 characters a second.
+    // ("notification" and the move).
+    DemoSprechDauer = QAccessible::isActive() ? 65 * static_cast<int32_t>(ansage.size() + 15) : 0;
     // Only the row has changed: repainting it alone shows the move at once and keeps the main
     // thread's pause short.
     Form1->SteckerZeilen[zeile]->repaint();
     Form1->StiftZeilen[zeile]->repaint();
+}
+
+// A demo to watch plays about a row a second; with a screen reader listening each move stays
+// until it has been said, so that no move cuts off the one before and the reader keeps up.
+int32_t Spielablauf::DemoZugDauer()
+{
+    return std::max(Form1->MenuDemoZuschauen->Checked() ? 1000 : 0, DemoSprechDauer);
 }
 
 void Spielablauf::DemoZeileAnzeigen(int32_t zeile)

@@ -55,12 +55,14 @@ public:
     // Display port
     void FortschrittAnzeigen(int32_t prozent) override;
     void DemoZugAnzeigen(const DemoZug& zug) override;
+    int32_t DemoZugDauer() override;
     void DemoZeileAnzeigen(int32_t zeile) override;
     void DemoEndeAnzeigen() override;
     void RatecodeZeigen(int32_t index) override;
     void WiderspruchZeigen() override;
 
 private:
+    int32_t DemoSprechDauer = 0; // ms a screen reader takes to say the last demo move
     // Moves the active row on (at most to 12), scrolls at row 9 and, if asked, marks it.
     void ZeileWeiter(bool markieren);
     // What a mode shows, the same whether it is chosen in the dialog or started with OK.
