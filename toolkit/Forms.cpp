@@ -237,18 +237,7 @@ bool TForm::focusNextPrevChild(bool next)
 TMenuItem::TMenuItem(QObject* parent, const QString& name, const QString& caption) : QAction(caption, parent)
 {
     setObjectName(name);
-    connect(this, &QAction::triggered, this, [this] {
-        // A ticked or unticked item says its new state: the menu closes on it, and the screen
-        // reader goes back to where the focus was.
-        if (isCheckable())
-            for (QObject* o = this->parent(); o; o = o->parent())
-                if (auto* widget = qobject_cast<QWidget*>(o); widget && !qobject_cast<QMenu*>(widget)) {
-                    Announce(widget->window(),
-                             isChecked() ? tr("%1 eingeschaltet").arg(text()) : tr("%1 ausgeschaltet").arg(text()));
-                    break;
-                }
-        Click();
-    });
+    connect(this, &QAction::triggered, this, [this] { Click(); });
 }
 
 void TMenuItem::Add(TMenuItem* item)

@@ -353,6 +353,14 @@ your answers any more!</translation>
         <source>Demo zum Zuschauen</source>
         <translation>Demo to watch</translation>
     </message>
+    <message>
+        <source>%1 eingeschaltet</source>
+        <translation>%1 on</translation>
+    </message>
+    <message>
+        <source>%1 ausgeschaltet</source>
+        <translation>%1 off</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -425,17 +433,6 @@ which of your pegs it belongs to!</translation>
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
-    </message>
-</context>
-<context>
-    <name>TMenuItem</name>
-    <message>
-        <source>%1 eingeschaltet</source>
-        <translation>%1 on</translation>
-    </message>
-    <message>
-        <source>%1 ausgeschaltet</source>
-        <translation>%1 off</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,15 @@ void TForm1::MenueAnlegen()
     MenuDemoZuschauen = new TMenuItem(MenuOptionen, QStringLiteral("MenuDemoZuschauen"), tr("Demo zum Zuschauen"));
     MenuDemoZuschauen->SetAutoCheck(true);
     MenuOptionen->Add(MenuDemoZuschauen);
+    // A ticked or unticked option says its new state: the menu closes on it, and a screen reader
+    // goes back to where the focus was.
+    for (TMenuItem* option : {MenuFarbsymbole, MenuStarkerComputer, MenuDemoZuschauen})
+        option->OnClick = [this, option, eigenes = option->OnClick](TObject* Sender) {
+            Announce(this, option->Checked() ? tr("%1 eingeschaltet").arg(option->Caption())
+                                             : tr("%1 ausgeschaltet").arg(option->Caption()));
+            if (eigenes)
+                eigenes(Sender);
+        };
     SetMenu(MainMenu);
 }
 

@@ -75,6 +75,8 @@ struct Aufzeichnung : SolverAnzeige {
     }
     void DemoZeileAnzeigen(int32_t zeile) override { Ereignisse.push_back("zeile " + std::to_string(zeile)); }
     void DemoEndeAnzeigen() override { Ereignisse.push_back("ende"); }
+    int32_t Dauer = 0; // ms each demo move stands
+    int32_t DemoZugDauer() override { return Dauer; }
     void RatecodeZeigen(int32_t index) override { Ereignisse.push_back("rate " + std::to_string(index)); }
     void WiderspruchZeigen() override { Ereignisse.push_back("widerspruch"); }
     bool Gesehen(const std::string& anfang) const
@@ -157,6 +159,20 @@ TEST(Worker, ReportsOfADemoComeInTheOrderOfTheGame)
     EXPECT_EQ(AktiveZeile, 1);
     EXPECT_TRUE(std::all_of(&SteckerFeld[0][0], &SteckerFeld[0][0] + sizeof SteckerFeld,
                             [](int8_t feld) { return feld == LeerFeld; }));
+}
+
+// A demo to watch leaves each move standing as long as its port asks, and a stop ends the wait.
+TEST(Worker, ADemoMoveStandsUntilItsTimeIsUpOrTheGameStops)
+{
+    EigenerArbeiter a;
+    a.Anzeige.Dauer = 3600 * 1000;
+    a.Starten(ModusDemo, 8, 8);
+    ASSERT_TRUE(TThread::AwaitHandlingEvents([&] { return a.Anzeige.Gesehen("zug"); }, 20000));
+    QTest::qWait(200);
+    a.Arbeiter.AuftragStoppen();
+    a.Abwarten();
+    EXPECT_EQ(a.Anzeige.Zuege.size(), 1u);
+    EXPECT_TRUE(a.Anzeige.Gesehen("ende"));
 }
 
 TEST(Worker, AComputerGuessIsShownWithAFullBarAndRequestsWhileBusyAreDropped)
