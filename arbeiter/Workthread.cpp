@@ -13,11 +13,6 @@
 TWorkThread* WorkThread = nullptr;
 int32_t FortschrittZaehler = 0;
 double FortschrittProzent = 0.0;
-int8_t KandidatCode[10];
-int32_t KandidatSchwarz = 0;
-int32_t KandidatWeiss = 0;
-int32_t DemoSchwarz = 0;
-int32_t DemoWeiss = 0;
 
 TWorkThread::TWorkThread(bool createSuspended) : TThread(createSuspended)
 {
@@ -36,7 +31,7 @@ void TWorkThread::AuftragStarten(int32_t phase)
         if (Aktiv.load(std::memory_order_acquire))
             return;
         Auftrag = phase;
-        Daten.Modus = SpielerModus;
+        Daten.Modus = phase;
         Daten.F = AnzahlFarben;
         Daten.n = AnzahlFelder;
         Daten.N = AnzahlKombinationen;

@@ -14,31 +14,26 @@
 class TWorkThread;
 extern TWorkThread* WorkThread; // the solver's worker (created by the main window)
 
-// Progress shown in the main window's bar; written and read on the main thread only.
+// Progress shown in the main window's bar, written and read on the main thread only: the count
+// of the pass last handed over, and the percentage FortschrittZeigen made of it for the bar.
 extern int32_t FortschrittZaehler;
 extern double FortschrittProzent;
-
-// The answers of the phase in progress, as the windows see them (the demo's written by the turn
-// flow when it takes a move over).
-extern int8_t KandidatCode[10];
-extern int32_t KandidatSchwarz;
-extern int32_t KandidatWeiss;
-extern int32_t DemoSchwarz;
-extern int32_t DemoWeiss;
 
 class TWorkThread : public TThread, private DurchgangsBegleiter {
 public:
     explicit TWorkThread(bool createSuspended);
     ~TWorkThread() override;
 
-    int32_t Auftrag = 0;            // the phase of the last accepted request
+    int32_t Auftrag = 0;            // the phase of the last accepted request, the one that runs
     std::atomic<bool> Aktiv{false}; // busy: from an accepted request until the phase ends or is stopped
     // Where the phases report; set on the main thread before the first request.
     SolverAnzeige* Anzeige = nullptr;
 
-    // Requests a phase; dropped while the worker is busy. The job's inputs (sizes, codes, answer,
-    // mode) are taken from the game state at this moment, so the main thread may go on changing
-    // the game state while the phase runs.
+    // Requests a phase: the number of the mode it plays for (ModusMensch filters a human guess,
+    // ModusComputer finds the computer's next guess, ModusDemo plays a demo); dropped while the
+    // worker is busy. The job's inputs (sizes, codes, answer, whether the strong player plays)
+    // are taken from the game state at this moment, so the main thread may go on changing the
+    // game state while the phase runs.
     void AuftragStarten(int32_t phase);
     // Asks the running phase to stop; returns at once. A stopped phase reports nothing more,
     // except the demo's closing steps, which belong to its game.

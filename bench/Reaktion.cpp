@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the program answers the player: the time from the start of the process to the settings
-// dialog, and how late a 10 ms timer of the main thread fires while the solver plays a whole
-// 8 x 8 demo (a full pass over 16,777,216 codes first). Run on the offscreen platform:
+// dialog, how late a 10 ms timer of the main thread fires while the solver plays a whole 8 x 8
+// demo (a full pass over 16,777,216 codes first), and how long closing the main window while
+// such a demo runs takes until the worker has ended. Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen build/bench/farbenrater_reaktion [runden]
 #include "app/Farbenrater_Prj.h"
 #include "arbeiter/Workthread.h"
@@ -83,5 +84,18 @@ int main(int argc, char** argv)
     std::sort(p99.begin(), p99.end());
     std::printf("Ueber %d Demos: hoechstens %.1f ms, Median des 99. Perzentils %.1f ms\n", runden, schlimmste,
                 p99[p99.size() / 2]);
+
+    // The last demo is closed as soon as it runs, as the player's close box would.
+    Form1->NeuesSpiel_BitBtn->Click();
+    Einstellungen_Form->Spieler_RadioGroup->SetItemIndex(ModusDemo);
+    Einstellungen_Form->AnzahlFarben_TrackBar->SetPosition(8);
+    Einstellungen_Form->AnzahlFelder_TrackBar->SetPosition(8);
+    Einstellungen_Form->EinstellungOK_BitBtn->Click();
+    WartenOderAbbrechen([] { return WorkThread->PhaseLaeuft(); }, 60000, "Demo-Beginn");
+    QElapsedTimer schliessen;
+    schliessen.start();
+    Form1->close();
+    WartenOderAbbrechen([] { return WorkThread->Finished(); }, 60000, "Arbeiter-Ende");
+    std::printf("Schliessen waehrend der Demo: Arbeiter beendet nach %.1f ms\n", schliessen.nsecsElapsed() / 1e6);
     return 0;
 }

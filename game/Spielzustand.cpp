@@ -24,6 +24,8 @@ int8_t RateCode[10];
 int32_t CodeIndex = 0;
 int32_t Schwarz = 0;
 int32_t Weiss = 0;
+int32_t DemoSchwarz = 0;
+int32_t DemoWeiss = 0;
 
 TColor SteckerFarbe = clRed;
 int32_t SteckerFarbIndex = 0;

@@ -42,6 +42,9 @@ extern int8_t RateCode[10];
 extern int32_t CodeIndex;
 extern int32_t Schwarz;
 extern int32_t Weiss;
+// The secret's answer to the demo's guess, written when the turn flow takes a demo move over.
+extern int32_t DemoSchwarz;
+extern int32_t DemoWeiss;
 
 // Picker state
 extern TColor SteckerFarbe;

@@ -137,7 +137,7 @@ void TForm1::TastaturAnlegen()
     };
     Tastatur.Install(this);
     for (int32_t i = 0; i < 8; ++i)
-        Tastatur.Bind(this, Qt::Key_1 + i, [this, i] { FarbeWaehlen(i); });
+        Tastatur.Bind(this, Qt::Key_1 + i, [i] { Ablauf.FarbTaste(i); });
     const struct {
         int taste;
         TShape* stift;
@@ -147,16 +147,6 @@ void TForm1::TastaturAnlegen()
             if (stift->isVisible())
                 KeyboardPress(stift);
         });
-}
-
-void TForm1::FarbeWaehlen(int32_t index)
-{
-    // Only the colours in play: the keys do what a click on the square does, and say the colour
-    // now chosen, which no focus move tells.
-    if (index >= 0 && index < 8 && FarbwahlShapes[index]->isVisible()) {
-        KeyboardPress(FarbwahlShapes[index]);
-        Announce(this, ShowFarbwahl_Shape->accessibleName());
-    }
 }
 
 void TForm1::MenueAnlegen()

@@ -84,7 +84,6 @@ public:
     // The keyboard: the focus ring walks the places of the active row (code holes, in mode
     // "Computer" key holes); 1-8 choose a colour of the picker, S, W, G a key peg.
     TFocusRing Tastatur;
-    void FarbeWaehlen(int32_t index);
 
     // Window operations
     void SetzeSteckerFarbe(int32_t zeile, int32_t feld, TColor farbe);

@@ -143,7 +143,7 @@ void Spielablauf::SpielBeginnen()
         Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);
         Form1->SteckerZeilenFreigeben(true);
         Form1->StiftZeilenFreigeben(false);
-        Form1->StarteSpiel();
+        StarteSpiel();
         break;
     case ModusComputer:
         ComputerZeigen();
@@ -153,7 +153,7 @@ void Spielablauf::SpielBeginnen()
         Form1->SteckerZeilenFreigeben(false);
         Form1->StiftZeilenFreigeben(true);
         Form1->FarbCodeGeprueft_BitBtn->SetEnabled(true);
-        Form1->StarteSpiel();
+        StarteSpiel();
         break;
     case ModusDemo:
         DemoZeigen(QT_TRANSLATE_NOOP("TForm1", "Demo Spiel.\n\nComuter gegen Computer.\n\nBitte warten."));
@@ -161,7 +161,7 @@ void Spielablauf::SpielBeginnen()
         Form1->SteckerZeilenFreigeben(false);
         Form1->StiftZeilenFreigeben(false);
         Form1->ZeigeFarbCode_BitBtn->SetEnabled(true);
-        Form1->StarteDemo();
+        StarteDemo();
         break;
     default:
         break;
@@ -227,17 +227,15 @@ void Spielablauf::NeuesSpiel()
     Schwarz = 0;
 }
 
-void Spielablauf::ZeileWeiter(bool markieren)
+void Spielablauf::ZeileWeiter()
 {
     if (AktiveZeile < 12)
         ++AktiveZeile;
     Form1->BrettScrollen(AktiveZeile);
     Form1->Tastatur.Refresh();
     Form1->AktiveZeileMelden();
-    if (markieren) {
-        Form1->SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
-        Form1->SetzeZeilenMarke(AktiveZeile, clRed);
-    }
+    Form1->SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
+    Form1->SetzeZeilenMarke(AktiveZeile, clRed);
 }
 
 void Spielablauf::StarteSpiel()
@@ -328,7 +326,7 @@ void Spielablauf::Pruefen()
     } else {
         Form1->MeldungAnzeigen("");
     }
-    ZeileWeiter(true);
+    ZeileWeiter();
 }
 
 void Spielablauf::AntwortNehmen()
@@ -460,7 +458,7 @@ void Spielablauf::LoesungNeuesSpiel()
     WorkThread->AuftragStoppen();
     Form1->ProgressBar1->SetPosition(0);
     Form2->Hide();
-    Form1->NeuesSpiel_BitBtn->Click();
+    NeuesSpiel();
 }
 
 void Spielablauf::MerkerGezeigt()
@@ -481,7 +479,14 @@ void Spielablauf::MerkerVerborgen()
 
 void Spielablauf::FarbTaste(int32_t index)
 {
-    Form1->FarbeWaehlen(index);
+    // What a click on the square does, and only where a click would reach it: a colour in play,
+    // while the picker takes clicks.
+    // A screen reader is told the colour now chosen, which no focus move tells.
+    if (index >= 0 && index < 8 && Form1->FarbwahlShapes[index]->isVisible() &&
+        Form1->FarbwahlShapes[index]->isEnabled()) {
+        SteckerFarbeGewaehlt(index);
+        Announce(Form1, Form1->ShowFarbwahl_Shape->accessibleName());
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -496,7 +501,7 @@ void Spielablauf::FortschrittAnzeigen(int32_t prozent)
 void Spielablauf::RatecodeZeigen(int32_t index)
 {
     CodeIndex = index;
-    ZeileWeiter(true);
+    ZeileWeiter();
     IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
     for (int p = 0; p < AnzahlFelder; ++p)
         Form1->SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);

