@@ -361,6 +361,10 @@ your answers any more!</translation>
         <source>%1 ausgeschaltet</source>
         <translation>%1 off</translation>
     </message>
+    <message>
+        <source>Spielfeld</source>
+        <translation>Board</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -277,6 +277,8 @@ void TForm1::BrettAnlegen()
     ScrollBox1 = new TScrollBox(Client(), QStringLiteral("ScrollBox1"));
     ScrollBox1->SetBounds(8, 72, 465, 401);
     ScrollBox1->SetRange(441, 609);
+    // A Tab stop of its own (Page Up and Down scroll it): named for screen readers.
+    ScrollBox1->setAccessibleName(tr("Spielfeld"));
     SetCursor(ScrollBox1, crHandPoint);
     SpielFeldPanel = new TPanel(ScrollBox1->Content(), QStringLiteral("SpielFeldPanel"));
     SpielFeldPanel->SetBounds(4, 0, 437, 609);
