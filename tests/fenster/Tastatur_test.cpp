@@ -263,20 +263,16 @@ int Anzahl(QAccessible::Event art, QObject* objekt)
 }
 
 // The screen-reader bridge as Qt has it: an application filter (the last installed, so the first
-// asked) that takes every key from the window system, and hands it on anew unless the screen
-// reader keeps it.
-class Bruecke : public QObject {
-public:
+// asked) that takes every key from the window system and hands it on anew (non-spontaneous).
+struct Bruecke : QObject {
     std::vector<int> Tasten;
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override
+    bool eventFilter(QObject* ziel, QEvent* e) override
     {
-        if (ereignis->type() != QEvent::KeyPress || !ereignis->spontaneous())
+        if (e->type() != QEvent::KeyPress || !e->spontaneous())
             return false;
-        const auto* taste = static_cast<QKeyEvent*>(ereignis);
-        Tasten.push_back(taste->key());
-        QKeyEvent kopie(QEvent::KeyPress, taste->key(), taste->modifiers(), taste->text());
-        QCoreApplication::sendEvent(ziel, &kopie);
-        return true;
+        Tasten.push_back(static_cast<QKeyEvent*>(e)->key());
+        QKeyEvent kopie(QEvent::KeyPress, Tasten.back(), Qt::NoModifier);
+        return QCoreApplication::sendEvent(ziel, &kopie) || true;
     }
 };
 
@@ -303,11 +299,8 @@ TEST(Bildschirmleser, ColoursTextsAndMessagesAreAnnounced)
     qApp->removeEventFilter(&bruecke);
     EXPECT_EQ(bruecke.Tasten, tasten);
     EXPECT_EQ(SteckerFeld[1][0], 2);
-    EXPECT_TRUE(QTest::qWaitFor([] {
-        const QList<QWidget*> ansagen = Form1->findChildren<QWidget*>(QStringLiteral("Ansage"));
-        return std::any_of(ansagen.begin(), ansagen.end(),
-                           [](QWidget* a) { return a->accessibleName() == QStringLiteral("Gewählte Farbe, grün"); });
-    }));
+    const auto gesagt = [](const QWidget* a) { return a->accessibleName() == QStringLiteral("Gewählte Farbe, grün"); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return std::ranges::any_of(Form1->findChildren<QWidget*>("Ansage"), gesagt); }));
     Druecken(Form1->SteckerShapes[1][1]);
     EXPECT_GE(Anzahl(QAccessible::NameChanged, Form1->SteckerShapes[1][1]), 1);
     Form1->InfoText("Neuer Text");
@@ -391,13 +384,11 @@ TEST(Farbsymbole, OffAtStartAndWithThemOnNoTwoColoursLookAlike)
     EXPECT_EQ(Form1->MenuStarkerComputer->text(), QStringLiteral("Starker Computer"));
     EXPECT_EQ(Form1->MenuDemoZuschauen->text(), QStringLiteral("Demo zum Zuschauen"));
     for (TMenuItem* option : {Form1->MenuStarkerComputer, Form1->MenuDemoZuschauen, Form1->MenuFarbsymbole}) {
-        EXPECT_TRUE(option->isCheckable());
-        EXPECT_FALSE(option->Checked());
+        EXPECT_TRUE(option->isCheckable() && !option->Checked());
         // Screen readers read it as a check box of its menu, with its state.
         QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(option);
         ASSERT_NE(zugang, nullptr);
-        EXPECT_EQ(zugang->role(), QAccessible::CheckBox);
-        EXPECT_TRUE(zugang->state().checkable);
+        EXPECT_TRUE(zugang->role() == QAccessible::CheckBox && zugang->state().checkable);
         EXPECT_EQ(zugang->text(QAccessible::Name), option->text());
         EXPECT_EQ(zugang->parent()->child(zugang->parent()->indexOfChild(zugang)), zugang);
     }

@@ -168,7 +168,6 @@ TEST(Worker, ADemoMoveStandsUntilItsTimeIsUpOrTheGameStops)
     a.Anzeige.Dauer = 3600 * 1000;
     a.Starten(ModusDemo, 8, 8);
     ASSERT_TRUE(TThread::AwaitHandlingEvents([&] { return a.Anzeige.Gesehen("zug"); }, 20000));
-    QTest::qWait(200);
     a.Arbeiter.AuftragStoppen();
     a.Abwarten();
     EXPECT_EQ(a.Anzeige.Zuege.size(), 1u);
