@@ -984,6 +984,8 @@ const char* const Ausgaenge[] = {"close box", "Schliessen button", "Menue Schlie
 // process.
 [[noreturn]] void AffeBeenden(unsigned saat, int ausgang, bool imJob, const std::string& zeitDatei)
 {
+    // Each program starts as on the very first day: no settings remembered from an earlier one.
+    qputenv("XDG_CONFIG_HOME", qgetenv("FARBENRATER_TESTHEIM") + "/ende-" + QByteArray::number(saat));
     QTimer::singleShot(0, [saat, ausgang, imJob, zeitDatei] {
         if (!QTest::qWaitFor([] { return Einstellungen_Form->Visible(); }, 20000))
             std::_Exit(1);
