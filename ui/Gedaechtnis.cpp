@@ -156,8 +156,8 @@ void Gedaechtnis::MeldungZeigen()
     if (text.isEmpty())
         return;
     // Beside the board, not in its way: the game goes on while the message stands.
-    auto* meldung = new QMessageBox(QMessageBox::Warning, QStringLiteral("Farbenrater"), text, QMessageBox::NoButton,
-                                    Form1);
+    auto* meldung =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Farbenrater"), text, QMessageBox::NoButton, Form1);
     meldung->setObjectName(QStringLiteral("Gedaechtnis_Meldung"));
     meldung->addButton(QCoreApplication::translate("Gedaechtnis", "OK"), QMessageBox::AcceptRole);
     meldung->setAttribute(Qt::WA_DeleteOnClose);

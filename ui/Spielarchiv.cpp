@@ -14,19 +14,15 @@ namespace {
 // Another copy of the game holds the lock only while it writes one game: a few milliseconds.
 constexpr int LockWarten = 10000;
 
-
 } // namespace
 
 QJsonObject SpielEintrag::AlsJson() const
 {
-    return QJsonObject{{QStringLiteral("modus"), Modus},
-                       {QStringLiteral("farben"), Farben},
-                       {QStringLiteral("felder"), Felder},
-                       {QStringLiteral("zeilen"), Zeilen},
-                       {QStringLiteral("ergebnis"), Ergebnis},
-                       {QStringLiteral("zeit"), Zeit.toUTC().toString(Qt::ISODate)},
-                       {QStringLiteral("computerFrech"), Frech},
-                       {QStringLiteral("starkerComputer"), Stark}};
+    return QJsonObject{
+        {QStringLiteral("modus"), Modus},         {QStringLiteral("farben"), Farben},
+        {QStringLiteral("felder"), Felder},       {QStringLiteral("zeilen"), Zeilen},
+        {QStringLiteral("ergebnis"), Ergebnis},   {QStringLiteral("zeit"), Zeit.toUTC().toString(Qt::ISODate)},
+        {QStringLiteral("computerFrech"), Frech}, {QStringLiteral("starkerComputer"), Stark}};
 }
 
 Spielarchiv::Spielarchiv(const QString& datei) : Pfad(datei) {}
@@ -89,8 +85,10 @@ QJsonArray Spielarchiv::Laden()
     if (Einlesen(spiele) == Lesen::Kaputt && gesperrt) {
         const QString kopie = BeiseiteLegen("kaputt");
         if (!kopie.isEmpty())
-            Sagen(QCoreApplication::translate("Spielarchiv", "Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter\n%1\n"
-                       "Eine neue Aufzeichnung wird begonnen.")
+            Sagen(QCoreApplication::translate(
+                      "Spielarchiv",
+                      "Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter\n%1\n"
+                      "Eine neue Aufzeichnung wird begonnen.")
                       .arg(QDir::toNativeSeparators(kopie)),
                   false);
     }
@@ -101,7 +99,8 @@ bool Spielarchiv::Hinzufuegen(const SpielEintrag& eintrag)
 {
     const QString ordner = QFileInfo(Pfad).absolutePath();
     auto nichtGespeichert = [this, &ordner](const QString& grund) {
-        Sagen(QCoreApplication::translate("Spielarchiv", "Die Ergebnisse können nicht gespeichert werden (%1: %2). Das Spiel geht weiter.")
+        Sagen(QCoreApplication::translate(
+                  "Spielarchiv", "Die Ergebnisse können nicht gespeichert werden (%1: %2). Das Spiel geht weiter.")
                   .arg(QDir::toNativeSeparators(ordner), grund),
               true);
         return false;
@@ -110,15 +109,18 @@ bool Spielarchiv::Hinzufuegen(const SpielEintrag& eintrag)
         return nichtGespeichert(QCoreApplication::translate("Spielarchiv", "der Ordner lässt sich nicht anlegen"));
     QLockFile sperre(Pfad + QStringLiteral(".lock"));
     if (!sperre.tryLock(LockWarten))
-        return nichtGespeichert(sperre.error() == QLockFile::LockFailedError ? QCoreApplication::translate("Spielarchiv", "ein anderes Farbenrater schreibt")
-                                                                              : QCoreApplication::translate("Spielarchiv", "kein Schreibrecht"));
+        return nichtGespeichert(sperre.error() == QLockFile::LockFailedError
+                                    ? QCoreApplication::translate("Spielarchiv", "ein anderes Farbenrater schreibt")
+                                    : QCoreApplication::translate("Spielarchiv", "kein Schreibrecht"));
     QJsonArray spiele;
     switch (Einlesen(spiele)) {
     case Lesen::Neuer:
         if (!SpeichernGemeldet) {
             SpeichernGemeldet = true;
-            Sagen(QCoreApplication::translate("Spielarchiv", "Die Aufzeichnung der Spiele\n%1\nstammt von einer neueren Fassung von Farbenrater. Sie "
-                       "bleibt unverändert; die Ergebnisse werden nicht gespeichert.")
+            Sagen(QCoreApplication::translate(
+                      "Spielarchiv",
+                      "Die Aufzeichnung der Spiele\n%1\nstammt von einer neueren Fassung von Farbenrater. Sie "
+                      "bleibt unverändert; die Ergebnisse werden nicht gespeichert.")
                       .arg(QDir::toNativeSeparators(Pfad)),
                   false);
         }
@@ -128,9 +130,12 @@ bool Spielarchiv::Hinzufuegen(const SpielEintrag& eintrag)
     case Lesen::Kaputt: {
         const QString kopie = BeiseiteLegen("kaputt");
         if (kopie.isEmpty())
-            return nichtGespeichert(QCoreApplication::translate("Spielarchiv", "die unlesbare Aufzeichnung lässt sich nicht beiseitelegen"));
-        Sagen(QCoreApplication::translate("Spielarchiv", "Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter\n%1\n"
-                   "Eine neue Aufzeichnung wird begonnen.")
+            return nichtGespeichert(QCoreApplication::translate(
+                "Spielarchiv", "die unlesbare Aufzeichnung lässt sich nicht beiseitelegen"));
+        Sagen(QCoreApplication::translate(
+                  "Spielarchiv",
+                  "Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter\n%1\n"
+                  "Eine neue Aufzeichnung wird begonnen.")
                   .arg(QDir::toNativeSeparators(kopie)),
               false);
         break;
@@ -156,7 +161,10 @@ QString Spielarchiv::Zuruecksetzen()
         return {};
     const QString kopie = BeiseiteLegen("alt");
     if (kopie.isEmpty())
-        Sagen(QCoreApplication::translate("Spielarchiv", "Die Aufzeichnung der Spiele lässt sich nicht beiseitelegen; sie bleibt, wie sie ist."), false);
+        Sagen(
+            QCoreApplication::translate(
+                "Spielarchiv", "Die Aufzeichnung der Spiele lässt sich nicht beiseitelegen; sie bleibt, wie sie ist."),
+            false);
     return kopie;
 }
 

@@ -57,7 +57,7 @@ private:
     void Sagen(const QString& text, bool nurEinmal);
 
     QString Pfad;
-    QString Offen;                // what has not been said yet
+    QString Offen;                  // what has not been said yet
     bool SpeichernGemeldet = false; // "cannot be saved" is said once per run
 };
 
@@ -66,8 +66,8 @@ struct SpielBilanz {
     int Gespielt = 0;
     int Geloest = 0;
     int Aufgegeben = 0;
-    int ZeilenSumme = 0; // over the solved games
-    int Beste = 0;       // fewest rows of a solved game, 0 when none
+    int ZeilenSumme = 0;           // over the solved games
+    int Beste = 0;                 // fewest rows of a solved game, 0 when none
     std::map<int, int> Verteilung; // rows -> solved games
     double Mittel() const { return Geloest ? double(ZeilenSumme) / Geloest : 0.0; }
 };

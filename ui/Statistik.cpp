@@ -79,7 +79,7 @@ void TStatistikDiagramm::Zeigen(const BrettSchluessel& brett, const SpielBilanz&
                           .arg(ModusName(std::get<0>(brett)), BrettName(brett)));
     QStringList beschreibung;
     for (const auto& [zeilen, spiele] : Daten.Verteilung)
-        beschreibung << TStatistik_Form::tr("%1 Zeilen: %2 Spiele").arg(zeilen).arg(spiele);
+        beschreibung << TStatistik_Form::tr("Zeilen: %1, Spiele: %2").arg(zeilen).arg(spiele);
     if (beschreibung.isEmpty())
         beschreibung << TStatistik_Form::tr("noch kein gelöstes Spiel");
     else
@@ -97,8 +97,9 @@ void TStatistikDiagramm::paintEvent(QPaintEvent*)
     maler.setRenderHint(QPainter::Antialiasing);
     const QFontMetrics schrift = maler.fontMetrics();
     const int zeile = schrift.height();
-    maler.drawText(QRect(0, 2, width(), zeile), Qt::AlignCenter,
-                   TStatistik_Form::tr("Zeilen der gelösten Spiele: %1, %2").arg(ModusName(std::get<0>(Brett)), BrettName(Brett)));
+    maler.drawText(
+        QRect(0, 2, width(), zeile), Qt::AlignCenter,
+        TStatistik_Form::tr("Zeilen der gelösten Spiele: %1, %2").arg(ModusName(std::get<0>(Brett)), BrettName(Brett)));
 
     // The legend: what each line means.
     struct Linie {
@@ -109,11 +110,13 @@ void TStatistikDiagramm::paintEvent(QPaintEvent*)
     };
     std::vector<Linie> linien;
     if (Daten.Geloest)
-        linien.push_back({TStatistik_Form::tr("Mittel %1").arg(Zahl(Daten.Mittel())), Daten.Mittel(), SpielerFarbe, Qt::SolidLine});
-    if (Mittel.Computer > 0) {
-        linien.push_back({TStatistik_Form::tr("Computer %1").arg(Zahl(Mittel.Computer)), Mittel.Computer, ComputerFarbe, Qt::DashLine});
         linien.push_back(
-            {TStatistik_Form::tr("Starker Computer %1").arg(Zahl(Mittel.Stark)), Mittel.Stark, StarkFarbe, Qt::DashDotLine});
+            {TStatistik_Form::tr("Mittel %1").arg(Zahl(Daten.Mittel())), Daten.Mittel(), SpielerFarbe, Qt::SolidLine});
+    if (Mittel.Computer > 0) {
+        linien.push_back({TStatistik_Form::tr("Computer %1").arg(Zahl(Mittel.Computer)), Mittel.Computer, ComputerFarbe,
+                          Qt::DashLine});
+        linien.push_back({TStatistik_Form::tr("Starker Computer %1").arg(Zahl(Mittel.Stark)), Mittel.Stark, StarkFarbe,
+                          Qt::DashDotLine});
     }
     int x = 8;
     for (const Linie& linie : linien) {
@@ -271,10 +274,11 @@ void TStatistik_Form::Zuruecksetzen_BitBtnClick(TObject*)
         return;
     const QString kopie = Archiv.Zuruecksetzen();
     const QString meldung = Archiv.Meldung();
-    Hinweis->SetCaption(!meldung.isEmpty() ? meldung
-                        : kopie.isEmpty()  ? tr("Es gab nichts zurückzusetzen.")
-                                           : tr("Die bisherige Aufzeichnung ist aufbewahrt unter %1")
-                                                 .arg(QDir::toNativeSeparators(kopie)));
+    Hinweis->SetCaption(
+        !meldung.isEmpty() ? meldung
+        : kopie.isEmpty()
+            ? tr("Es gab nichts zurückzusetzen.")
+            : tr("Die bisherige Aufzeichnung ist aufbewahrt unter %1").arg(QDir::toNativeSeparators(kopie)));
     Announce(this, Hinweis->Caption());
     Auffrischen();
 }
