@@ -32,7 +32,7 @@ std::optional<int> BefehlszeileAuswerten(const QStringList& argumente, QString& 
                                 "  -h, --help     diese Hilfe zeigen und beenden\n"
                                 "  -v, --version  die Fassung zeigen und beenden\n"
                                 "\n"
-                                "Die letzten Einstellungen und die Aufzeichnung der Spiele liegen in\n"
+                                "Die letzten Einstellungen und die Aufzeichnung der Spiele liegen unter\n"
                                 "~/.config/farbenrater/ und ~/.local/share/farbenrater/ (siehe man farbenrater).\n"));
             return 0;
         }

@@ -4,13 +4,21 @@
 <context>
     <name>Befehlszeile</name>
     <message>
+        <source>farbenrater: unbekannte Option „%1“
+Mehr mit: farbenrater --help
+</source>
+        <translation>farbenrater: unknown option “%1”
+More with: farbenrater --help
+</translation>
+    </message>
+    <message>
         <source>Aufruf: farbenrater [--help] [--version]
 Farbenrater, ein Spiel: finde den geheimen Farbcode.
 
   -h, --help     diese Hilfe zeigen und beenden
   -v, --version  die Fassung zeigen und beenden
 
-Die letzten Einstellungen und die Aufzeichnung der Spiele liegen in
+Die letzten Einstellungen und die Aufzeichnung der Spiele liegen unter
 ~/.config/farbenrater/ und ~/.local/share/farbenrater/ (siehe man farbenrater).
 </source>
         <translation>Usage: farbenrater [--help] [--version]
@@ -21,14 +29,6 @@ Farbenrater, a game: find the secret colour code.
 
 The last settings and the record of games are kept in
 ~/.config/farbenrater/ and ~/.local/share/farbenrater/ (see man farbenrater).
-</translation>
-    </message>
-    <message>
-        <source>farbenrater: unbekannte Option „%1“
-Mehr mit: farbenrater --help
-</source>
-        <translation>farbenrater: unknown option “%1”
-More with: farbenrater --help
 </translation>
     </message>
 </context>
@@ -536,11 +536,11 @@ which of your pegs it belongs to!</translation>
     </message>
     <message>
         <source>Computer im Mittel %1</source>
-        <translation>computer's mean %1</translation>
+        <translation>computer&apos;s mean %1</translation>
     </message>
     <message>
         <source>Starker Computer im Mittel %1</source>
-        <translation>strong computer's mean %1</translation>
+        <translation>strong computer&apos;s mean %1</translation>
     </message>
     <message>
         <source>Zeilen der gelösten Spiele: %1, %2</source>
