@@ -118,11 +118,11 @@ void FormulareErzeugen()
 void GedaechtnisEinschalten()
 {
     // ~/.local/share/farbenrater/ and ~/.config/farbenrater/ (or where XDG_DATA_HOME and
-    // XDG_CONFIG_HOME point).
-    QCoreApplication::setApplicationName(QStringLiteral("farbenrater"));
-    Erinnerung.Einschalten(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/spiele.json"),
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/farbenrater.conf"));
+    // XDG_CONFIG_HOME point). Named here, not by the application's name, which becomes its title.
+    Erinnerung.Einschalten(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                               QStringLiteral("/farbenrater/spiele.json"),
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                               QStringLiteral("/farbenrater/farbenrater.conf"));
 }
 
 int Farbenrater_Prj()
