@@ -6,10 +6,11 @@
 #include "ui/Farbenrater.h"
 #include "ui/Statistik.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 #include <algorithm>
 
 Gedaechtnis Erinnerung;
@@ -54,7 +55,9 @@ void Gedaechtnis::Einschalten(const QString& archivDatei, const QString& einstel
         StatistikZeigen(*Archiv);
         MeldungZeigen();
     };
-    MeldungZeigen();
+    // The settings dialog opens a moment after the start, above the board: what the record has to
+    // say waits for it, so that it stands above the dialog, not hidden behind it.
+    QTimer::singleShot(Form1->StartTimer->Interval() + 100, Form1, [this] { MeldungZeigen(); });
 }
 
 void Gedaechtnis::EinstellungenLesen()
@@ -156,8 +159,8 @@ void Gedaechtnis::MeldungZeigen()
     if (text.isEmpty())
         return;
     // Beside the board, not in its way: the game goes on while the message stands.
-    auto* meldung =
-        new QMessageBox(QMessageBox::Warning, QStringLiteral("Farbenrater"), text, QMessageBox::NoButton, Form1);
+    auto* meldung = new QMessageBox(QMessageBox::Warning, QStringLiteral("Farbenrater"), text, QMessageBox::NoButton,
+                                    QApplication::activeWindow() ? QApplication::activeWindow() : Form1);
     meldung->setObjectName(QStringLiteral("Gedaechtnis_Meldung"));
     meldung->addButton(QCoreApplication::translate("Gedaechtnis", "OK"), QMessageBox::AcceptRole);
     meldung->setAttribute(Qt::WA_DeleteOnClose);
