@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QJsonDocument>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
@@ -1056,6 +1058,11 @@ TEST(Affe, ClosingAtARandomMomentEndsWithStatusZeroWithinTwoSeconds)
         EXPECT_LT(dauer, std::chrono::seconds(2)) << Ausgaenge[k % 3] << ", seed " << saat + k;
         ++geschlossen[k % 3];
         laengste = std::max(laengste, dauer);
+    }
+    // However the programs ended, the record they shared is whole.
+    QFile archiv(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/farbenrater/spiele.json"));
+    if (archiv.open(QIODevice::ReadOnly)) {
+        EXPECT_EQ(QJsonDocument::fromJson(archiv.readAll())[QStringLiteral("version")].toInt(), 1);
     }
     std::cout << "closed:";
     for (int a = 0; a < 3; ++a)
