@@ -43,8 +43,13 @@ void Gedaechtnis::Einschalten(const QString& archivDatei, const QString& einstel
 {
     Einstellungen = std::make_unique<QSettings>(einstellungsDatei, QSettings::IniFormat);
     EinstellungenLesen();
-    for (const auto& [schluessel, option] : MerkbareOptionen())
-        QObject::connect(option, &QAction::toggled, option, [this] { EinstellungenSchreiben(); });
+    // An option is kept as soon as it changes; the game's choices when a game is started with OK.
+    for (const auto& eintrag : MerkbareOptionen())
+        QObject::connect(eintrag.second, &QAction::toggled, eintrag.second,
+                         [this, schluessel = eintrag.first](bool an) {
+                             Einstellungen->setValue(schluessel, an);
+                             Einstellungen->sync();
+                         });
 
     Archiv = std::make_unique<Spielarchiv>(archivDatei);
     Archiv->Laden();
