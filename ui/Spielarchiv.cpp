@@ -157,9 +157,9 @@ bool Spielarchiv::Hinzufuegen(const SpielEintrag& eintrag)
 QString Spielarchiv::Zuruecksetzen()
 {
     QLockFile sperre(Pfad + QStringLiteral(".lock"));
-    if (!sperre.tryLock(LockWarten) || !QFileInfo::exists(Pfad))
+    if (!QFileInfo::exists(Pfad))
         return {};
-    const QString kopie = BeiseiteLegen("alt");
+    const QString kopie = sperre.tryLock(LockWarten) ? BeiseiteLegen("alt") : QString();
     if (kopie.isEmpty())
         Sagen(
             QCoreApplication::translate(

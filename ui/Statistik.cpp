@@ -274,13 +274,13 @@ void TStatistik_Form::Zuruecksetzen_BitBtnClick(TObject*)
         return;
     const QString kopie = Archiv.Zuruecksetzen();
     const QString meldung = Archiv.Meldung();
+    Auffrischen();
     Hinweis->SetCaption(
         !meldung.isEmpty() ? meldung
         : kopie.isEmpty()
             ? tr("Es gab nichts zurückzusetzen.")
             : tr("Die bisherige Aufzeichnung ist aufbewahrt unter %1").arg(QDir::toNativeSeparators(kopie)));
     Announce(this, Hinweis->Caption());
-    Auffrischen();
 }
 
 void StatistikZeigen(Spielarchiv& archiv)

@@ -865,6 +865,8 @@ TEST(Gedaechtnis, TheDialogOpensAsLeftTheGamesAreRecordedAndTheStatisticsShowThe
             EXPECT_FALSE(QFileInfo::exists(archiv));
             const QStringList alt = QDir(heim + "/daten/farbenrater").entryList({"spiele.json.alt-*"});
             ASSERT_EQ(alt.size(), 1);
+            EXPECT_TRUE(Statistik_Form->Hinweis->Caption().contains(alt[0]))
+                << Statistik_Form->Hinweis->Caption().toStdString();
             EXPECT_EQ(Aufgezeichnet(heim + "/daten/farbenrater/" + alt[0]).size(), 3);
         });
     }
