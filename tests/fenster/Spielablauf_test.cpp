@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -818,6 +819,11 @@ TEST(Gedaechtnis, TheDialogOpensAsLeftTheGamesAreRecordedAndTheStatisticsShowThe
             EXPECT_EQ(Einstellungen_Form->Spieler_RadioGroup->ItemIndex(), fall.modus);
             EXPECT_EQ(Einstellungen_Form->ComputerFrech_CheckBox->Checked(), fall.frech);
             EXPECT_EQ(Form1->MenuFarbsymbole->Checked(), fall.symbole);
+            // An option is kept the moment it changes.
+            Form1->MenuStarkerComputer->trigger();
+            EXPECT_TRUE(QSettings(heim + "/einstellungen/farbenrater/farbenrater.conf", QSettings::IniFormat)
+                            .value("MenuOptionen/MenuStarkerComputer")
+                            .toBool());
             if (fall.farben != 5)
                 return;
             // Won, given up (finding it afterwards does not count), broken off by Ctrl+N.
