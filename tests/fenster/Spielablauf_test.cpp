@@ -754,10 +754,11 @@ TEST(Spielarchiv, EveryFileSituationKeepsWhatWasThereAndRecordsWhatItCan)
         } else if (!fall.versperrt) {
             ASSERT_TRUE(lesbar);
             EXPECT_EQ(spiele.size(), fall.spiele + dazu);
-            const QJsonObject letztes = spiele.last().toObject();
-            EXPECT_EQ(letztes, Gewonnen(5).AlsJson());
-            EXPECT_TRUE(QDateTime::fromString(letztes.value("zeit").toString(), Qt::ISODate).isValid());
-            EXPECT_EQ(letztes.value("ergebnis").toString(), QStringLiteral("gelöst"));
+            // The last game as written, but for its moment, which only has to be a time.
+            QJsonObject letztes = spiele.last().toObject(), erwartet = Gewonnen(5).AlsJson();
+            EXPECT_TRUE(QDateTime::fromString(letztes.take("zeit").toString(), Qt::ISODate).isValid());
+            erwartet.remove("zeit");
+            EXPECT_EQ(letztes, erwartet);
             if (fall.vorher == gueltig) {
                 EXPECT_EQ(spiele.first().toObject(), QJsonDocument::fromJson(gueltig)["spiele"][0].toObject());
             }
