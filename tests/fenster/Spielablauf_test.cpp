@@ -834,6 +834,8 @@ TEST(Gedaechtnis, TheDialogOpensAsLeftTheGamesAreRecordedAndTheStatisticsShowThe
             QTest::mouseClick(Form1->ZeigeFarbCode_BitBtn, Qt::LeftButton);
             Raten(GeheimcodeAusFenster());
             SpielBeginnen(ModusMensch, 5, 3);
+            // The key of the active window, as the player presses it there.
+            QApplication::setActiveWindow(Form1);
             QTest::keyClick(Form1, Qt::Key_N, Qt::ControlModifier);
             ASSERT_TRUE(Einstellungen_Form->Visible());
             const QString archiv = heim + "/daten/farbenrater/spiele.json";
