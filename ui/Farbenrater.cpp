@@ -4,9 +4,12 @@
 #include "arbeiter/Workthread.h"
 #include "game/Spielzustand.h"
 #include "toolkit/Glyphs.h"
+#include "ui/Gedaechtnis.h"
 #include "ui/Spielablauf.h"
 
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcut>
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -178,6 +181,14 @@ void TForm1::MenueAnlegen()
     MainMenu->Add(MenuOptionen);
     MenuOptionen->Add(MenuStarkerComputer);
     SetMenu(MainMenu);
+    // The desktop's standard keys, shown beside the items; Ctrl+N presses "Neues Spiel".
+    MenuHilfe->setShortcut(QKeySequence::HelpContents);
+    MenuClose->setShortcut(QKeySequence::Quit);
+    auto* neuesSpiel = new QShortcut(QKeySequence::New, this);
+    connect(neuesSpiel, &QShortcut::activated, this, [this] {
+        if (NeuesSpiel_BitBtn->isEnabled() && NeuesSpiel_BitBtn->isVisible())
+            NeuesSpiel_BitBtn->Click();
+    });
 }
 
 void TForm1::PickerAnlegen()
@@ -533,6 +544,7 @@ void TForm1::StartTimerTimer(TObject*)
 
 void TForm1::FormClose(TObject*)
 {
+    Erinnerung.Verlassen();
     // The worker is asked to end and given the time to do so while its last hand-overs are
     // served; the program must not end under a running phase.
     WorkThread->Terminate();
@@ -602,6 +614,7 @@ void TForm1::MenuCloseClick(TObject*)
 {
     // Ends the program at once with status 0, without the close handler; only the worker is
     // stopped and joined first, so nothing runs on while the process goes away.
+    Erinnerung.Verlassen();
     WorkThread->AuftragStoppen();
     WorkThread->Terminate();
     WorkThread->WaitFor(5000);

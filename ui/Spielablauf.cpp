@@ -14,6 +14,7 @@
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"
 #include "ui/Farbmerkerbox.h"
+#include "ui/Gedaechtnis.h"
 #include "ui/Hilfe_memoform.h"
 
 #include <cstring>
@@ -133,6 +134,7 @@ void Spielablauf::SpielBeginnen()
     // The last game's job is over before the new game writes anything: a stopped demo closes
     // with its own text, and that text must never stand over the new game's.
     AltenAuftragBeenden();
+    Erinnerung.SpielBegonnen();
     switch (SpielerModus) {
     case ModusMensch:
         MenschZeigen();
@@ -203,6 +205,7 @@ void Spielablauf::GeheimcodeZeigen()
 
 void Spielablauf::NeuesSpiel()
 {
+    Erinnerung.Verlassen();
     WorkThread->AuftragStoppen();
     Form1->ProgressBar1->SetPosition(0);
     Einstellungen_Form->AnzahlFarben_TrackBar->SetPosition(AnzahlFarben);
@@ -260,6 +263,7 @@ void Spielablauf::StarteSpiel()
         }
         for (int p = 0; p < AnzahlFelder; ++p)
             Form1->SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+        Erinnerung.Geraten();
         Announce(Form1, Form1->RateText(AktiveZeile));
         Form1->InfoText(TextComputerRaet);
     }
@@ -292,6 +296,9 @@ void Spielablauf::Pruefen()
         }
     }
     const bool gewonnen = BewerteZeile(AnzahlFelder, Schwarz, Weiss);
+    Erinnerung.Geraten();
+    if (gewonnen)
+        Erinnerung.Geloest();
     // Said first: the answer, then what it means.
     Announce(Form1, Form1->AntwortText(AktiveZeile, Schwarz, Weiss));
     if (gewonnen) {
@@ -345,6 +352,7 @@ void Spielablauf::AntwortNehmen()
     Announce(Form1, Form1->AntwortText(AktiveZeile, Schwarz, Weiss));
     if (Schwarz == AnzahlFelder) {
         Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer\nIch habe Gewonnen."));
+        Erinnerung.Geloest();
         return;
     }
     WorkThread->PhaseAbwarten();
@@ -424,6 +432,7 @@ void Spielablauf::FelderZeigen()
 // The buttons that show a window bring it back also when it has been minimised or buried.
 void Spielablauf::LoesungZeigen()
 {
+    Erinnerung.Aufgegeben();
     Form2->BringToFront();
 }
 
@@ -488,6 +497,7 @@ void Spielablauf::FortschrittAnzeigen(int32_t prozent)
 void Spielablauf::RatecodeZeigen(int32_t index)
 {
     CodeIndex = index;
+    Erinnerung.Geraten();
     ZeileWeiter();
     IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
     for (int p = 0; p < AnzahlFelder; ++p)
@@ -511,6 +521,7 @@ void Spielablauf::WiderspruchZeigen()
     Form1->InfoText(
         QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!"));
     Form1->FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    Erinnerung.Betrogen();
 }
 
 void Spielablauf::DemoZugAnzeigen(const DemoZug& zug)
