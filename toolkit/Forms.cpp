@@ -10,12 +10,16 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
 TForm::TForm(const QString& name, const QString& caption) : TControl(nullptr), ClientArea(new QWidget(this))
 {
     InitControl(this, name);
+    // Every role set: the desktop's palette, dark or light, changes none of them.
+    setPalette(ClassicPalette());
+    QToolTip::setPalette(ClassicPalette());
     setWindowTitle(caption);
     setAttribute(Qt::WA_QuitOnClose, false);
     SetFont(this, "MS Sans Serif", -11, false);
@@ -246,6 +250,8 @@ void TMenuItem::Add(TMenuItem* item)
     if (!Entries) {
         Entries = new QMenu(text());
         Entries->setParent(qobject_cast<QWidget*>(parent()), Entries->windowFlags());
+        // A drop-down is a window of its own, which takes no palette from its parent.
+        Entries->setPalette(ClassicPalette());
         setMenu(Entries);
     }
     item->setParent(Entries);
@@ -328,5 +334,7 @@ int TApplication::Run()
 
 void ShowException(const std::exception& error)
 {
-    QMessageBox::critical(nullptr, Application->Title, QString::fromLocal8Bit(error.what()));
+    QMessageBox box(QMessageBox::Critical, Application->Title, QString::fromLocal8Bit(error.what()), QMessageBox::Ok);
+    box.setPalette(ClassicPalette());
+    box.exec();
 }
