@@ -202,7 +202,10 @@ void TForm::Place()
     move(own ? at : *Placed);
     // A window manager that maps a window again may keep it where it was: once it has had its say,
     // the frame goes where it belongs.
-    QTimer::singleShot(250, this, [this, at] {
+    const int round = ++PlaceRound;
+    QTimer::singleShot(250, this, [this, at, round] {
+        if (round != PlaceRound) // placed anew meanwhile
+            return;
         Settling = false;
         if (!isVisible() || PlacedByPlayer)
             return;

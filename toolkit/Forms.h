@@ -105,6 +105,7 @@ private:
     std::optional<QPoint> Placed;
     bool PlacedByPlayer = false;
     bool Settling = false; // until the window manager has placed the window
+    int PlaceRound = 0;
     TForm* Owner = nullptr;
 };
 
