@@ -238,15 +238,6 @@ TEST(Toolkit, CentredWindowsStayOnTheDesk)
     for (const auto& f : faelle)
         EXPECT_EQ(CentredPosition(f.fenster, desk), f.erwartet) << f.fenster.width() << "x" << f.fenster.height();
     EXPECT_EQ(CentredPosition({100, 100}, QRect(1920, 40, 1280, 984)), QPoint(2510, 482)); // a second screen
-    // Side windows: beside the owner, nearest to it, clear of what must stay in view; on a small
-    // screen the free place that covers least of the owner (here its frame's bottom edge only).
-    const QRect eigner(610, 250, 700, 580), oben(0, 0, 1920, 250);
-    EXPECT_EQ(PlaceBeside({400, 100}, desk, eigner, eigner, {}), QPoint(760, 150));
-    EXPECT_EQ(PlaceBeside({400, 100}, desk, eigner, eigner, {oben}), QPoint(760, 830));
-    EXPECT_EQ(PlaceBeside({437, 103}, QRect(0, 0, 1024, 768), QRect(164, 87, 695, 574), QRect(165, 107, 693, 553),
-                          {{195, 215, 403, 41}, {645, 308, 201, 289}, {173, 129, 297, 60}, {397, 212, 229, 324}}),
-              QPoint(296, 661));
-    EXPECT_FALSE(PlaceBeside({400, 100}, desk, eigner, eigner, {desk}));
 }
 
 namespace {
