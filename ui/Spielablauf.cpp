@@ -17,6 +17,7 @@
 #include "ui/Gedaechtnis.h"
 #include "ui/Hilfe_memoform.h"
 
+#include <algorithm>
 #include <cstring>
 
 Spielablauf Ablauf;
@@ -113,7 +114,8 @@ void Spielablauf::SpielerGewaehlt(int32_t modus)
         break;
     case ModusComputer:
         ComputerZeigen();
-        Form3->Show();
+        // Beside the dialog, which keeps the focus: the player goes on choosing there.
+        Form3->ShowInactive();
         ComputerBrettZeigen();
         Form1->SteckerFarbWahl_Panel->SetEnabled(true);
         frech->Hide();
@@ -174,10 +176,9 @@ void Spielablauf::SpielBeginnen()
 void Spielablauf::EinstellungenGezeigt()
 {
     Form1->NeuesSpiel_BitBtn->SetEnabled(false);
-    if (SpielerModus == ModusComputer) {
-        Form3->Show();
-        Form3->SetFocus();
-    }
+    // The marker box comes along, beside the dialog, which keeps the focus.
+    if (SpielerModus == ModusComputer)
+        Form3->ShowInactive();
 }
 
 void Spielablauf::EinstellungenGeschlossen()
@@ -235,6 +236,7 @@ void Spielablauf::ZeileWeiter()
     Form1->BrettScrollen(AktiveZeile);
     Form1->Tastatur.Refresh();
     Form1->AktiveZeileMelden();
+    SeitenfensterWeichen();
     Form1->SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
     Form1->SetzeZeilenMarke(AktiveZeile, clRed);
 }
@@ -443,7 +445,41 @@ void Spielablauf::MerkerZeigen()
 
 void Spielablauf::HilfeZeigen()
 {
-    Hilfe_Form->ShowModal();
+    // The windows that stay on top give way to the modal help, which nothing else can be used
+    // beside: under one of them it could not be read or closed.
+    Hilfe_Form->ShowModal({Form2, Form3, Einstellungen_Form});
+}
+
+std::vector<QRect> Spielablauf::FreiZuHalten(const TForm* fenster) const
+{
+    const auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint()), w->size()); };
+    std::vector<QRect> frei;
+    // The row being played, as far as the board shows it, and the buttons.
+    if (AktiveZeile >= 1 && AktiveZeile <= 12)
+        frei.push_back((global(Form1->SteckerZeilen[AktiveZeile]) | global(Form1->StiftZeilen[AktiveZeile])) &
+                       global(Form1->ScrollBox1->viewport()));
+    frei.push_back(global(Form1->GroupBox3));
+    // The marker box takes its colours from the picker.
+    if (fenster == Form3)
+        frei.push_back(global(Form1->SteckerFarbWahl_Panel));
+    // The settings dialog while it is open, and the other side window.
+    for (const TForm* anderes :
+         {static_cast<TForm*>(Einstellungen_Form), static_cast<TForm*>(Form2), static_cast<TForm*>(Form3)})
+        if (anderes != fenster && anderes->isVisible())
+            frei.push_back(anderes->OuterRect());
+    return frei;
+}
+
+void Spielablauf::SeitenfensterWeichen()
+{
+    for (TForm* fenster : {static_cast<TForm*>(Form2), static_cast<TForm*>(Form3)}) {
+        if (!fenster->isVisible())
+            continue;
+        const QRect lage = fenster->OuterRect();
+        const std::vector<QRect> frei = FreiZuHalten(fenster);
+        if (std::any_of(frei.begin(), frei.end(), [&](const QRect& r) { return r.intersects(lage); }))
+            fenster->Place();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -552,6 +588,7 @@ void Spielablauf::DemoZeileAnzeigen(int32_t zeile)
     AktiveZeile = zeile;
     Form1->BrettScrollen(zeile);
     Form1->AktiveZeileMelden();
+    SeitenfensterWeichen();
 }
 
 void Spielablauf::DemoEndeAnzeigen()
