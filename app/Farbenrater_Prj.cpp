@@ -9,12 +9,14 @@
 #include "ui/Farbenrateraufloesung.h"
 #include "ui/Farbmerkerbox.h"
 #include "ui/Farbsymbole.h"
+#include "ui/Gedaechtnis.h"
 #include "ui/Hilfe_memoform.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <cstdlib>
 #include <stdexcept>
@@ -49,11 +51,16 @@ std::unique_ptr<QApplication> AnwendungErzeugen()
     return std::make_unique<QApplication>(anzahl, argumente);
 }
 
+bool SpracheDeutsch(const QStringList& sprachen)
+{
+    const QLocale erste(sprachen.value(0, QStringLiteral("C")));
+    return erste.language() == QLocale::German || erste.language() == QLocale::C;
+}
+
 bool SpracheEinrichten(const QStringList& sprachen)
 {
     static QTranslator* englisch = nullptr;
-    const QLocale erste(sprachen.value(0, QStringLiteral("C")));
-    const bool deutsch = erste.language() == QLocale::German || erste.language() == QLocale::C;
+    const bool deutsch = SpracheDeutsch(sprachen);
     if (englisch)
         QCoreApplication::removeTranslator(englisch);
     if (deutsch)
@@ -108,11 +115,22 @@ void FormulareErzeugen()
     Form1->Show();
 }
 
+void GedaechtnisEinschalten()
+{
+    // ~/.local/share/farbenrater/ and ~/.config/farbenrater/ (or where XDG_DATA_HOME and
+    // XDG_CONFIG_HOME point). Named here, not by the application's name, which becomes its title.
+    Erinnerung.Einschalten(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                               QStringLiteral("/farbenrater/spiele.json"),
+                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                               QStringLiteral("/farbenrater/farbenrater.conf"));
+}
+
 int Farbenrater_Prj()
 {
     try {
         AnwendungEinrichten();
         FormulareErzeugen();
+        GedaechtnisEinschalten();
         Application->Run();
     } catch (const std::exception& fehler) {
         ShowException(fehler);

@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <memory>
 
-// The application object, with a fixed argument list: the program reads no command line.
+// The application object, with a fixed argument list: the command line is read before it
+// (BefehlszeileAuswerten), and Qt's own options are not taken.
 std::unique_ptr<QApplication> AnwendungErzeugen();
 
 // Steps 1 and 2 of the start: the application object is initialised and gets its title; the
@@ -18,11 +19,18 @@ void AnwendungEinrichten();
 // the program's own, where the first is German or none is set (C, POSIX); English for any other.
 // Replaces an earlier choice and holds for windows built afterwards. Returns true for English.
 bool SpracheEinrichten(const QStringList& sprachen);
+// True where the first of these languages is German or none is set: the program's own texts.
+bool SpracheDeutsch(const QStringList& sprachen);
 
 // Creates the candidate set if it does not exist yet, then the windows Form1, Form2, Form3,
 // Einstellungen_Form and Hilfe_Form, in this order; the main window is shown. Needs a
 // QApplication; called once per process.
 void FormulareErzeugen();
 
-// The entry point's work: application object, title, windows, message loop. Returns 0.
+// What the game keeps between runs, switched on: the last settings are read into the dialog and
+// the menus, finished games are recorded and "Ansicht → Statistik…" shows them. Only the entry
+// point does this; a program that only creates the windows stores and reads nothing.
+void GedaechtnisEinschalten();
+
+// The entry point's work: application object, title, windows, the memory, message loop. Returns 0.
 int Farbenrater_Prj();

@@ -14,10 +14,50 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 
+const QPalette& ClassicPalette()
+{
+    static const QPalette palette = [] {
+        QPalette p;
+        const struct {
+            QPalette::ColorRole role;
+            QRgb normal;
+            QRgb disabled;
+        } roles[] = {
+            {QPalette::Window, 0xF0F0F0, 0xF0F0F0},
+            {QPalette::WindowText, 0x000000, 0x666666},
+            {QPalette::Base, 0xFFFFFF, 0xF0F0F0},
+            {QPalette::AlternateBase, 0xF7F7F7, 0xF7F7F7},
+            {QPalette::ToolTipBase, 0xFFFFE1, 0xFFFFE1},
+            {QPalette::ToolTipText, 0x000000, 0x000000},
+            {QPalette::PlaceholderText, 0x666666, 0x666666},
+            {QPalette::Text, 0x000000, 0x666666},
+            {QPalette::Button, 0xF0F0F0, 0xF0F0F0},
+            {QPalette::ButtonText, 0x000000, 0x666666},
+            {QPalette::BrightText, 0xFFFFFF, 0xFFFFFF},
+            {QPalette::Light, 0xFFFFFF, 0xFFFFFF},
+            {QPalette::Midlight, 0xE3E3E3, 0xE3E3E3},
+            {QPalette::Dark, 0xA0A0A0, 0xA0A0A0},
+            {QPalette::Mid, 0xA0A0A0, 0xA0A0A0},
+            {QPalette::Shadow, 0x696969, 0x696969},
+            {QPalette::Highlight, 0x0078D7, 0xC0C0C0},
+            {QPalette::HighlightedText, 0xFFFFFF, 0x000000},
+            {QPalette::Link, 0x0000FF, 0x0000FF},
+            {QPalette::LinkVisited, 0x800080, 0x800080},
+        };
+        for (const auto& r : roles) {
+            p.setColor(QPalette::Active, r.role, QColor(r.normal));
+            p.setColor(QPalette::Inactive, r.role, QColor(r.normal));
+            p.setColor(QPalette::Disabled, r.role, QColor(r.disabled));
+        }
+        return p;
+    }();
+    return palette;
+}
+
 QColor ToQColor(TColor color)
 {
     if (IstSystemFarbe(color))
-        return QApplication::palette().color(QPalette::Window);
+        return ClassicPalette().color(QPalette::Window);
     return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                   static_cast<int>((color >> 16) & 0xFF));
 }

@@ -32,6 +32,11 @@ using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TSh
 
 // Converts a toolkit colour, system colours included, to what the screen shows.
 QColor ToQColor(TColor color);
+// The toolkit's own light look: button face, black text, white fields. The program's colours
+// (black text on the button face, lime numbers, the pegs) were chosen for it, so every window
+// keeps it on every desktop, a dark one too, rather than mixing the desktop's colours with its
+// own. Disabled text stays readable (4.5 : 1 and more on the face).
+const QPalette& ClassicPalette();
 
 // How shapes name their colour for screen readers and tooltips: set once by the program, which
 // knows its colours' names. grayIsEmpty: gray is an empty hole rather than a colour of its own.

@@ -9,12 +9,17 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
+#include <QToolTip>
 #include <QWindow>
 #include <algorithm>
 
 TForm::TForm(const QString& name, const QString& caption) : TControl(nullptr), ClientArea(new QWidget(this))
 {
     InitControl(this, name);
+    // Every role set: the desktop's palette, dark or light, changes none of them.
+    setPalette(ClassicPalette());
+    QToolTip::setPalette(ClassicPalette());
     setWindowTitle(caption);
     setAttribute(Qt::WA_QuitOnClose, false);
     SetFont(this, "MS Sans Serif", -11, false);
@@ -97,8 +102,17 @@ void TForm::SetFocus()
     setFocus(Qt::ActiveWindowFocusReason);
 }
 
-void TForm::ShowModal()
+void TForm::ShowModal(const std::vector<TForm*>& giveWay)
 {
+    // A window that stays on top would otherwise cover the modal one, out of reach until it closes.
+    std::vector<TForm*> lowered;
+    for (TForm* form : giveWay)
+        if (form != this && form->isVisible() && form->StaysOnTop()) {
+            form->SetStaysOnTop(false);
+            lowered.push_back(form);
+        }
+    const bool onTop = StaysOnTop();
+    SetStaysOnTop(true);
     setWindowModality(Qt::ApplicationModal);
     BringToFront();
     QEventLoop loop;
@@ -106,6 +120,99 @@ void TForm::ShowModal()
     while (isVisible())
         loop.processEvents(QEventLoop::WaitForMoreEvents);
     setWindowModality(Qt::NonModal);
+    SetStaysOnTop(onTop);
+    for (TForm* form : lowered)
+        form->SetStaysOnTop(true);
+}
+
+void TForm::ShowInactive()
+{
+    if (isVisible())
+        return;
+    QWidget* active = QApplication::activeWindow();
+    // Tells the window manager not to focus it (_NET_WM_USER_TIME 0 on X11).
+    setAttribute(Qt::WA_ShowWithoutActivating, true);
+    Show();
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    // A platform that activates every window it shows (offscreen) gives the focus back.
+    if (active && QApplication::activeWindow() != active)
+        active->activateWindow();
+}
+
+void TForm::SetStaysOnTop(bool on)
+{
+    if (QWindow* window = windowHandle(); window && isVisible()) {
+        // Told to the window system alone: Qt's own flags would have it make the window anew.
+        Qt::WindowFlags flags = window->flags();
+        flags.setFlag(Qt::WindowStaysOnTopHint, on);
+        window->setFlags(flags);
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    }
+}
+
+bool TForm::StaysOnTop() const
+{
+    const QWindow* window = windowHandle();
+    return (window && isVisible() ? window->flags() : windowFlags()) & Qt::WindowStaysOnTopHint;
+}
+
+QMargins TForm::FrameMargins(bool* own) const
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (own)
+        *own = !frame.isNull();
+    if (frame.isNull() && Owner && Owner->windowHandle())
+        return Owner->windowHandle()->frameMargins();
+    return frame;
+}
+
+QSize TForm::OuterSize() const
+{
+    return size().grownBy(FrameMargins());
+}
+
+QRect TForm::OuterRect() const
+{
+    // From the client area, which the window system always reports; Qt's frame position may
+    // still stand where the window was asked to go.
+    const QMargins frame = FrameMargins();
+    return {geometry().topLeft() - QPoint(frame.left(), frame.top()), OuterSize()};
+}
+
+void TForm::Place()
+{
+    if (!KeepClear || !isVisible() || PlacedByPlayer)
+        return;
+    const TForm* owner = Owner ? Owner : this;
+    const QScreen* screen = owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect desk = screen->availableGeometry();
+    const QSize outer = OuterSize();
+    const QPoint at = PlaceBeside(outer, desk, owner->OuterRect(), owner->geometry(), KeepClear())
+                          .value_or(CentredPosition(outer, desk));
+    bool own = false;
+    const QMargins frame = FrameMargins(&own);
+    Placed = at + QPoint(frame.left(), frame.top());
+    Settling = true;
+    // Before its first show the window has no frame yet, and the window manager takes the place
+    // asked for as the client area's: the frame it adds would stand out above and to the left.
+    move(own ? at : *Placed);
+    // A window manager that maps a window again may keep it where it was: once it has had its say,
+    // the frame goes where it belongs.
+    const int round = ++PlaceRound;
+    QTimer::singleShot(250, this, [this, at, round] {
+        if (round != PlaceRound) // placed anew meanwhile
+            return;
+        Settling = false;
+        if (!isVisible() || PlacedByPlayer)
+            return;
+        const QMargins frame = FrameMargins();
+        Placed = at + QPoint(frame.left(), frame.top());
+        if (geometry().topLeft() != *Placed)
+            move(at);
+    });
 }
 
 void TForm::showEvent(QShowEvent* event)
@@ -116,7 +223,9 @@ void TForm::showEvent(QShowEvent* event)
         Owner->winId();
         windowHandle()->setTransientParent(Owner->windowHandle());
     }
-    if (!Centred) {
+    if (KeepClear) {
+        Place();
+    } else if (!Centred) {
         Centred = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen())
             move(CentredPosition(frameGeometry().size(), screen->availableGeometry()));
@@ -133,6 +242,56 @@ QPoint CentredPosition(QSize window, const QRect& desk)
                          desk.y() + (desk.height() - window.height()) / 2);
     return {std::max(desk.left(), std::min(centred.x(), desk.right() + 1 - window.width())),
             std::max(desk.top(), std::min(centred.y(), desk.bottom() + 1 - window.height()))};
+}
+
+std::optional<QPoint> PlaceBeside(QSize window, const QRect& desk, const QRect& ownerFrame, const QRect& ownerClient,
+                                  const std::vector<QRect>& keepClear)
+{
+    if (window.width() > desk.width() || window.height() > desk.height())
+        return std::nullopt;
+    // Every place on a grid of a few pixels, and those that touch the owner's or the desk's edges.
+    const auto places = [](int from, int to, std::initializer_list<int> edges) {
+        std::vector<int> at;
+        for (int v = from; v < to; v += 8)
+            at.push_back(v);
+        at.push_back(to);
+        for (int v : edges)
+            if (v >= from && v <= to)
+                at.push_back(v);
+        return at;
+    };
+    const int w = window.width(), h = window.height();
+    const std::vector<int> xs =
+        places(desk.left(), desk.right() + 1 - w, {ownerFrame.left() - w, ownerFrame.right() + 1, ownerFrame.left()});
+    const std::vector<int> ys =
+        places(desk.top(), desk.bottom() + 1 - h, {ownerFrame.top() - h, ownerFrame.bottom() + 1, ownerFrame.top()});
+    const auto area = [](const QRect& r) { return r.isEmpty() ? 0LL : static_cast<long long>(r.width()) * r.height(); };
+    const QPoint centre = ownerFrame.center();
+    std::optional<QPoint> best;
+    std::pair<long long, long long> bestCost;
+    for (int y : ys)
+        for (int x : xs) {
+            const QRect r(x, y, w, h);
+            if (std::any_of(keepClear.begin(), keepClear.end(), [&](const QRect& k) { return r.intersects(k); }))
+                continue;
+            const QPoint d = r.center() - centre;
+            const std::pair<long long, long long> cost{4 * area(r & ownerClient) + area(r & ownerFrame),
+                                                       1LL * d.x() * d.x() + 1LL * d.y() * d.y()};
+            if (!best || cost < bestCost) {
+                best = QPoint(x, y);
+                bestCost = cost;
+            }
+        }
+    return best;
+}
+
+void TForm::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Moved by the window system while shown, elsewhere than Place put it: the player moved it,
+    // and the player's place holds from now on. (Hidden, X11 reports the frame's place instead.)
+    if (Placed && !Settling && isVisible() && event->spontaneous() && geometry().topLeft() != *Placed)
+        PlacedByPlayer = true;
 }
 
 void TForm::hideEvent(QHideEvent* event)
@@ -246,6 +405,8 @@ void TMenuItem::Add(TMenuItem* item)
         Entries = new QMenu(text());
         MarkMenu(Entries);
         Entries->setParent(qobject_cast<QWidget*>(parent()), Entries->windowFlags());
+        // A drop-down is a window of its own, which takes no palette from its parent.
+        Entries->setPalette(ClassicPalette());
         setMenu(Entries);
     }
     item->setParent(Entries);
@@ -333,5 +494,7 @@ int TApplication::Run()
 
 void ShowException(const std::exception& error)
 {
-    QMessageBox::critical(nullptr, Application->Title, QString::fromLocal8Bit(error.what()));
+    QMessageBox box(QMessageBox::Critical, Application->Title, QString::fromLocal8Bit(error.what()), QMessageBox::Ok);
+    box.setPalette(ClassicPalette());
+    box.exec();
 }

@@ -11,6 +11,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <exception>
+#include <functional>
+#include <optional>
+#include <vector>
 
 class TMenuItem;
 
@@ -49,8 +52,29 @@ public:
     void BringToFront();
     void Close() { close(); }
     void SetFocus();
-    // Shows the window modally and returns when it is hidden again.
-    void ShowModal();
+    // Shows the window modally and returns when it is hidden again. Nothing else can be used
+    // meanwhile, so nothing may cover it: it stays on top while it is shown, and those windows of
+    // giveWay that are shown and stay on top stay below it until it is hidden.
+    void ShowModal(const std::vector<TForm*>& giveWay = {});
+    // Shows the window without taking the keyboard focus from the active window.
+    void ShowInactive();
+    // Whether the window stays above the other windows; changed on a shown window, it stays shown
+    // where it is (the window system is told; Qt would make the window anew and hide it).
+    bool StaysOnTop() const;
+    void SetStaysOnTop(bool on);
+
+    // Where the window goes when it is shown, asked at each show: the places on the screen it must
+    // not cover (global coordinates). It is put beside its owner where it covers none of them,
+    // else centred on the desk. Once the player has moved it, it stays where the player put it.
+    std::function<std::vector<QRect>()> KeepClear;
+    // Puts the window anew (if it is shown, has KeepClear and was not moved by the player).
+    void Place();
+    // The outer size, with the window system's frame; before the first show, with the owner's.
+    QSize OuterSize() const;
+    // Where the window stands on the screen, with its frame.
+    QRect OuterRect() const;
+    // The window system's frame; before the first show the owner's (own is false then).
+    QMargins FrameMargins(bool* own = nullptr) const;
 
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
@@ -61,6 +85,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Tab passes the shapes by: they are reached with the arrow keys, a row at a time.
@@ -76,12 +101,22 @@ private:
     int ClientHeight = 0;
     bool Centred = false;
     bool CloseBox = false;
+    // Where Place last put the client area, and whether the player has moved the window since.
+    std::optional<QPoint> Placed;
+    bool PlacedByPlayer = false;
+    bool Settling = false; // until the window manager has placed the window
+    int PlaceRound = 0;
     TForm* Owner = nullptr;
 };
 
 // Where a window of this outer size stands centred on the desk, moved inside it where it would
 // stick out.
 QPoint CentredPosition(QSize window, const QRect& desk);
+// Where a window of this outer size stands wholly on the desk, covering none of keepClear and as
+// little of its owner as may be (its client area weighs four times its frame), nearest to the
+// owner's centre; none when every place on the desk covers something of keepClear.
+std::optional<QPoint> PlaceBeside(QSize window, const QRect& desk, const QRect& ownerFrame, const QRect& ownerClient,
+                                  const std::vector<QRect>& keepClear);
 
 class TMenuItem : public QAction {
     Q_OBJECT

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Befehlszeile</name>
+    <message>
+        <source>farbenrater: unbekannte Option „%1“
+Mehr mit: farbenrater --help
+</source>
+        <translation>farbenrater: unknown option “%1”
+More with: farbenrater --help
+</translation>
+    </message>
+    <message>
+        <source>Aufruf: farbenrater [--help] [--version]
+Farbenrater, ein Spiel: finde den geheimen Farbcode.
+
+  -h, --help     diese Hilfe zeigen und beenden
+  -v, --version  die Fassung zeigen und beenden
+
+Die letzten Einstellungen und die Aufzeichnung der Spiele liegen unter
+~/.config/farbenrater/ und ~/.local/share/farbenrater/ (siehe man farbenrater).
+</source>
+        <translation>Usage: farbenrater [--help] [--version]
+Farbenrater, a game: find the secret colour code.
+
+  -h, --help     show this help and exit
+  -v, --version  show the version and exit
+
+The last settings and the record of games are kept in
+~/.config/farbenrater/ and ~/.local/share/farbenrater/ (see man farbenrater).
+</translation>
+    </message>
+</context>
+<context>
     <name>Farbenrater_Prj</name>
     <message>
         <source>Es fehlt der Arbeitsspeicher für die Liste der möglichen Farbcodes (2 MB).
@@ -59,6 +90,60 @@ Farbenrater will close.</translation>
     <message>
         <source>Farbe %1</source>
         <translation>colour %1</translation>
+    </message>
+</context>
+<context>
+    <name>Gedaechtnis</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Spielarchiv</name>
+    <message>
+        <source>Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter
+%1
+Eine neue Aufzeichnung wird begonnen.</source>
+        <translation>The record of games could not be read. It has been kept, unchanged, as
+%1
+A new record is started.</translation>
+    </message>
+    <message>
+        <source>Die Ergebnisse können nicht gespeichert werden (%1: %2). Das Spiel geht weiter.</source>
+        <translation>Results cannot be saved (%1: %2). The game goes on.</translation>
+    </message>
+    <message>
+        <source>der Ordner lässt sich nicht anlegen</source>
+        <translation>the folder cannot be created</translation>
+    </message>
+    <message>
+        <source>ein anderes Farbenrater schreibt</source>
+        <translation>another Farbenrater is writing</translation>
+    </message>
+    <message>
+        <source>kein Schreibrecht</source>
+        <translation>no permission to write</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung der Spiele
+%1
+stammt von einer neueren Fassung von Farbenrater. Sie bleibt unverändert; die Ergebnisse werden nicht gespeichert.</source>
+        <translation>The record of games
+%1
+comes from a newer version of Farbenrater. It is left unchanged; results are not saved.</translation>
+    </message>
+    <message>
+        <source>die Aufzeichnung lässt sich nicht lesen</source>
+        <translation>the record cannot be read</translation>
+    </message>
+    <message>
+        <source>die unlesbare Aufzeichnung lässt sich nicht beiseitelegen</source>
+        <translation>the unreadable record cannot be moved aside</translation>
+    </message>
+    <message>
+        <source>Die Aufzeichnung der Spiele lässt sich nicht beiseitelegen; sie bleibt, wie sie ist.</source>
+        <translation>The record of games cannot be moved aside; it stays as it is.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +450,10 @@ your answers any more!</translation>
         <source>Spielfeld</source>
         <translation>Board</translation>
     </message>
+    <message>
+        <source>Statistik…</source>
+        <translation>Statistics…</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -437,6 +526,121 @@ which of your pegs it belongs to!</translation>
     <message>
         <source>Schließen</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>TStatistik_Form</name>
+    <message>
+        <source>de_DE</source>
+        <translation>en_GB</translation>
+    </message>
+    <message>
+        <source>%1 Farben × %2 Felder</source>
+        <translation>%1 colours × %2 places</translation>
+    </message>
+    <message>
+        <source>Diagramm: Zeilen der gelösten Spiele, %1, %2</source>
+        <translation>Chart: rows of the solved games, %1, %2</translation>
+    </message>
+    <message>
+        <source>Zeilen: %1, Spiele: %2</source>
+        <translation>rows: %1, games: %2</translation>
+    </message>
+    <message>
+        <source>noch kein gelöstes Spiel</source>
+        <translation>no game solved yet</translation>
+    </message>
+    <message>
+        <source>Mittel %1</source>
+        <translation>mean %1</translation>
+    </message>
+    <message>
+        <source>Computer im Mittel %1</source>
+        <translation>computer&apos;s mean %1</translation>
+    </message>
+    <message>
+        <source>Starker Computer im Mittel %1</source>
+        <translation>strong computer&apos;s mean %1</translation>
+    </message>
+    <message>
+        <source>Zeilen der gelösten Spiele: %1, %2</source>
+        <translation>Rows of the solved games: %1, %2</translation>
+    </message>
+    <message>
+        <source>Computer %1</source>
+        <translation>Computer %1</translation>
+    </message>
+    <message>
+        <source>Starker Computer %1</source>
+        <translation>Strong computer %1</translation>
+    </message>
+    <message>
+        <source>Auf diesem Brett ist noch kein Spiel gelöst.</source>
+        <translation>No game solved on this board yet.</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Spiele nach Spieler und Brett</source>
+        <translation>Games by player and board</translation>
+    </message>
+    <message>
+        <source>Spieler</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Brett</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Gespielt</source>
+        <translation>Played</translation>
+    </message>
+    <message>
+        <source>Gelöst</source>
+        <translation>Solved</translation>
+    </message>
+    <message>
+        <source>Aufgegeben</source>
+        <translation>Given up</translation>
+    </message>
+    <message>
+        <source>Mittel</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Beste</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Noch keine Spiele aufgezeichnet.</source>
+        <translation>No games recorded yet.</translation>
+    </message>
+    <message>
+        <source>Alle aufgezeichneten Spiele zurücksetzen? Die bisherige Aufzeichnung wird nicht gelöscht, sondern beiseitegelegt.</source>
+        <translation>Reset all recorded games? The record so far is not deleted but moved aside.</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Es gab nichts zurückzusetzen.</source>
+        <translation>There was nothing to reset.</translation>
+    </message>
+    <message>
+        <source>Die bisherige Aufzeichnung ist aufbewahrt unter %1</source>
+        <translation>The record so far has been kept as %1</translation>
     </message>
 </context>
 </TS>

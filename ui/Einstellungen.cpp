@@ -9,12 +9,14 @@ TEinstellungen_Form* Einstellungen_Form = nullptr;
 
 namespace {
 
-// A size label: the number in lime, bold, centred.
+// A size label: the number in lime, bold, centred, on black: lime on the button face could
+// hardly be read (1.2 : 1), on black it stands out (15 : 1) as a small display.
 TLabel* ZahlLabel(QWidget* eltern, const QString& name)
 {
     auto* label = new TLabel(eltern, name, QStringLiteral("8"));
     label->SetBounds(8, 23, 33, 18);
     label->setAlignment(Qt::AlignCenter);
+    label->SetColor(clBlack);
     SetFont(label, "Times New Roman", -16, true, clLime);
     return label;
 }

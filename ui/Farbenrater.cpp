@@ -4,8 +4,10 @@
 #include "arbeiter/Workthread.h"
 #include "game/Spielzustand.h"
 #include "toolkit/Glyphs.h"
+#include "ui/Gedaechtnis.h"
 #include "ui/Spielablauf.h"
 
+#include <QKeySequence>
 #include <QPainter>
 #include <algorithm>
 #include <cstring>
@@ -192,6 +194,13 @@ void TForm1::MenueAnlegen()
                 eigenes(Sender);
         };
     SetMenu(MainMenu);
+    // The desktop's standard keys, shown beside the items; Ctrl+N presses "Neues Spiel".
+    MenuHilfe->setShortcut(QKeySequence::HelpContents);
+    MenuClose->setShortcut(QKeySequence::Quit);
+    BindKey(this, QKeySequence(QKeySequence::New)[0], [this] {
+        if (NeuesSpiel_BitBtn->isEnabled() && NeuesSpiel_BitBtn->isVisible())
+            NeuesSpiel_BitBtn->Click();
+    });
 }
 
 void TForm1::PickerAnlegen()
@@ -549,6 +558,7 @@ void TForm1::StartTimerTimer(TObject*)
 
 void TForm1::FormClose(TObject*)
 {
+    Erinnerung.Verlassen();
     // The worker is asked to end and given the time to do so while its last hand-overs are
     // served; the program must not end under a running phase.
     WorkThread->Terminate();
@@ -618,6 +628,7 @@ void TForm1::MenuCloseClick(TObject*)
 {
     // Ends the program at once with status 0, without the close handler; only the worker is
     // stopped and joined first, so nothing runs on while the process goes away.
+    Erinnerung.Verlassen();
     WorkThread->AuftragStoppen();
     WorkThread->Terminate();
     WorkThread->WaitFor(5000);

@@ -12,6 +12,7 @@ TForm2::TForm2() : TForm(QStringLiteral("Form2"), tr("Auflösung"))
 {
     SetClientSize(378, 105);
     SetBorder(biNone, true);
+    KeepClear = [this] { return Ablauf.FreiZuHalten(this); };
     Panel1 = new TPanel(Client(), QStringLiteral("Panel1"));
     Panel1->SetBounds(48, 16, 289, 41);
     // At creation the circles show the colours in their order.

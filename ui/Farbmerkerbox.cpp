@@ -12,6 +12,7 @@ TForm3::TForm3() : TForm(QStringLiteral("Form3"), tr("Farbcode  MerkerBox   Hier
 {
     SetClientSize(435, 82);
     SetBorder(biNone, true);
+    KeepClear = [this] { return Ablauf.FreiZuHalten(this); };
     FarbcodeMerkerBoxColse_BitBtn =
         new TBitBtn(Client(), QStringLiteral("FarbcodeMerkerBoxColse_BitBtn"), tr("Schließen"), bkCancel);
     FarbcodeMerkerBoxColse_BitBtn->SetBounds(176, 56, 97, 25);

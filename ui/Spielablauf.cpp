@@ -14,6 +14,7 @@
 #include "ui/Farbenrater.h"
 #include "ui/Farbenrateraufloesung.h"
 #include "ui/Farbmerkerbox.h"
+#include "ui/Gedaechtnis.h"
 #include "ui/Hilfe_memoform.h"
 
 #include <QAccessible>
@@ -114,7 +115,8 @@ void Spielablauf::SpielerGewaehlt(int32_t modus)
         break;
     case ModusComputer:
         ComputerZeigen();
-        Form3->Show();
+        // Beside the dialog, which keeps the focus: the player goes on choosing there.
+        Form3->ShowInactive();
         ComputerBrettZeigen();
         Form1->SteckerFarbWahl_Panel->SetEnabled(true);
         frech->Hide();
@@ -135,6 +137,7 @@ void Spielablauf::SpielBeginnen()
     // The last game's job is over before the new game writes anything: a stopped demo closes
     // with its own text, and that text must never stand over the new game's.
     AltenAuftragBeenden();
+    Erinnerung.SpielBegonnen();
     switch (SpielerModus) {
     case ModusMensch:
         MenschZeigen();
@@ -174,10 +177,9 @@ void Spielablauf::SpielBeginnen()
 void Spielablauf::EinstellungenGezeigt()
 {
     Form1->NeuesSpiel_BitBtn->SetEnabled(false);
-    if (SpielerModus == ModusComputer) {
-        Form3->Show();
-        Form3->SetFocus();
-    }
+    // The marker box comes along, beside the dialog, which keeps the focus.
+    if (SpielerModus == ModusComputer)
+        Form3->ShowInactive();
 }
 
 void Spielablauf::EinstellungenGeschlossen()
@@ -205,6 +207,7 @@ void Spielablauf::GeheimcodeZeigen()
 
 void Spielablauf::NeuesSpiel()
 {
+    Erinnerung.Verlassen();
     WorkThread->AuftragStoppen();
     Form1->ProgressBar1->SetPosition(0);
     Einstellungen_Form->AnzahlFarben_TrackBar->SetPosition(AnzahlFarben);
@@ -234,6 +237,7 @@ void Spielablauf::ZeileWeiter()
     Form1->BrettScrollen(AktiveZeile);
     Form1->Tastatur.Refresh();
     Form1->AktiveZeileMelden();
+    SeitenfensterWeichen();
     Form1->SetzeZeilenMarke(AktiveZeile - 1, clBtnFace);
     Form1->SetzeZeilenMarke(AktiveZeile, clRed);
 }
@@ -262,6 +266,7 @@ void Spielablauf::StarteSpiel()
         }
         for (int p = 0; p < AnzahlFelder; ++p)
             Form1->SetzeSteckerFarbe(AktiveZeile, p, ComputerFarbTabelle[FarbCode[p]]);
+        Erinnerung.Geraten();
         Announce(Form1, Form1->RateText(AktiveZeile));
         Form1->InfoText(TextComputerRaet);
     }
@@ -294,6 +299,9 @@ void Spielablauf::Pruefen()
         }
     }
     const bool gewonnen = BewerteZeile(AnzahlFelder, Schwarz, Weiss);
+    Erinnerung.Geraten();
+    if (gewonnen)
+        Erinnerung.Geloest();
     // Said first: the answer, then what it means.
     Announce(Form1, Form1->AntwortText(AktiveZeile, Schwarz, Weiss));
     if (gewonnen) {
@@ -347,6 +355,7 @@ void Spielablauf::AntwortNehmen()
     Announce(Form1, Form1->AntwortText(AktiveZeile, Schwarz, Weiss));
     if (Schwarz == AnzahlFelder) {
         Form1->InfoText(QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer\nIch habe Gewonnen."));
+        Erinnerung.Geloest();
         return;
     }
     WorkThread->PhaseAbwarten();
@@ -427,6 +436,7 @@ void Spielablauf::FelderZeigen()
 // The buttons that show a window bring it back also when it has been minimised or buried.
 void Spielablauf::LoesungZeigen()
 {
+    Erinnerung.Aufgegeben();
     Form2->BringToFront();
     // The code, now in sight, is said and can be read place by place.
     QStringList farben;
@@ -444,7 +454,41 @@ void Spielablauf::MerkerZeigen()
 
 void Spielablauf::HilfeZeigen()
 {
-    Hilfe_Form->ShowModal();
+    // The windows that stay on top give way to the modal help, which nothing else can be used
+    // beside: under one of them it could not be read or closed.
+    Hilfe_Form->ShowModal({Form2, Form3, Einstellungen_Form});
+}
+
+std::vector<QRect> Spielablauf::FreiZuHalten(const TForm* fenster) const
+{
+    const auto global = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint()), w->size()); };
+    std::vector<QRect> frei;
+    // The row being played, as far as the board shows it, and the buttons.
+    if (AktiveZeile >= 1 && AktiveZeile <= 12)
+        frei.push_back((global(Form1->SteckerZeilen[AktiveZeile]) | global(Form1->StiftZeilen[AktiveZeile])) &
+                       global(Form1->ScrollBox1->viewport()));
+    frei.push_back(global(Form1->GroupBox3));
+    // The marker box takes its colours from the picker.
+    if (fenster == Form3)
+        frei.push_back(global(Form1->SteckerFarbWahl_Panel));
+    // The settings dialog while it is open, and the other side window.
+    for (const TForm* anderes :
+         {static_cast<TForm*>(Einstellungen_Form), static_cast<TForm*>(Form2), static_cast<TForm*>(Form3)})
+        if (anderes != fenster && anderes->isVisible())
+            frei.push_back(anderes->OuterRect());
+    return frei;
+}
+
+void Spielablauf::SeitenfensterWeichen()
+{
+    for (TForm* fenster : {static_cast<TForm*>(Form2), static_cast<TForm*>(Form3)}) {
+        if (!fenster->isVisible())
+            continue;
+        const QRect lage = fenster->OuterRect();
+        const std::vector<QRect> frei = FreiZuHalten(fenster);
+        if (std::any_of(frei.begin(), frei.end(), [&](const QRect& r) { return r.intersects(lage); }))
+            fenster->Place();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -501,6 +545,7 @@ void Spielablauf::FortschrittAnzeigen(int32_t prozent)
 void Spielablauf::RatecodeZeigen(int32_t index)
 {
     CodeIndex = index;
+    Erinnerung.Geraten();
     ZeileWeiter();
     IndexZuCode(AnzahlFarben, AnzahlFelder, CodeIndex, FarbCode);
     for (int p = 0; p < AnzahlFelder; ++p)
@@ -525,6 +570,7 @@ void Spielablauf::WiderspruchZeigen()
     Form1->InfoText(
         QT_TRANSLATE_NOOP("TForm1", "Spieler: Computer.\nSie haben\nbetrogen!.\nEs ist keine Lösung\nmehr möglich!"));
     Form1->FarbCodeGeprueft_BitBtn->SetEnabled(false);
+    Erinnerung.Betrogen();
 }
 
 void Spielablauf::DemoZugAnzeigen(const DemoZug& zug)
@@ -566,6 +612,7 @@ void Spielablauf::DemoZeileAnzeigen(int32_t zeile)
     AktiveZeile = zeile;
     Form1->BrettScrollen(zeile);
     Form1->AktiveZeileMelden();
+    SeitenfensterWeichen();
 }
 
 void Spielablauf::DemoEndeAnzeigen()

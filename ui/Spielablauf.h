@@ -7,7 +7,11 @@
 
 #include "arbeiter/Anzeige.h"
 
+#include <QRect>
 #include <cstdint>
+#include <vector>
+
+class TForm;
 
 class Spielablauf : public SolverAnzeige {
 public:
@@ -45,6 +49,10 @@ public:
     void MerkerZeigen();
     void HilfeZeigen();
 
+    // What a side window (solution window, marker box) must leave in view where the screen has
+    // room for it beside the main window.
+    std::vector<QRect> FreiZuHalten(const TForm* fenster) const;
+
     // Solution window: its own "Neues Spiel".
     void LoesungNeuesSpiel();
     // Marker box: shown or hidden. A number key, in the main window or the marker box, chooses a
@@ -73,6 +81,8 @@ private:
     void DemoZeigen(const char* info);
     void GeheimcodeZeigen();
     void AltenAuftragBeenden();
+    // A side window that now lies over the row being played moves out of its way.
+    void SeitenfensterWeichen();
 };
 
 extern Spielablauf Ablauf;

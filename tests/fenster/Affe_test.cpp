@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QJsonDocument>
 #include <QKeySequence>
 #include <QPushButton>
 #include <QRadioButton>
@@ -984,6 +986,8 @@ const char* const Ausgaenge[] = {"close box", "Schliessen button", "Menue Schlie
 // process.
 [[noreturn]] void AffeBeenden(unsigned saat, int ausgang, bool imJob, const std::string& zeitDatei)
 {
+    // Each program starts as on the very first day: no settings remembered from an earlier one.
+    qputenv("XDG_CONFIG_HOME", qgetenv("FARBENRATER_TESTHEIM") + "/ende-" + QByteArray::number(saat));
     QTimer::singleShot(0, [saat, ausgang, imJob, zeitDatei] {
         if (!QTest::qWaitFor([] { return Einstellungen_Form->Visible(); }, 20000))
             std::_Exit(1);
@@ -1056,6 +1060,11 @@ TEST(Affe, ClosingAtARandomMomentEndsWithStatusZero)
             enden[k] - std::chrono::steady_clock::time_point(std::chrono::steady_clock::duration(moment));
         ++geschlossen[k % 3];
         laengste = std::max(laengste, dauer);
+    }
+    // However the programs ended, the record they shared is whole.
+    QFile archiv(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/farbenrater/spiele.json"));
+    if (archiv.open(QIODevice::ReadOnly)) {
+        EXPECT_EQ(QJsonDocument::fromJson(archiv.readAll())[QStringLiteral("version")].toInt(), 1);
     }
     std::cout << "closed:";
     for (int a = 0; a < 3; ++a)

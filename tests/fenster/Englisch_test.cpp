@@ -4,6 +4,7 @@
 // process of their own, since the windows are built once per process and the other suites read
 // the German texts.
 #include "Testhilfe.h"
+#include "ui/Statistik.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTableWidget>
 #include <QXmlStreamReader>
 #include <cstdlib>
 #include <iostream>
@@ -75,7 +77,10 @@ void Englisch(const QString& text, const Woerter& woerter, const QString& wo)
 // a screen reader reads for each widget.
 void FensterPruefen(const Woerter& woerter)
 {
-    for (QWidget* fenster : std::initializer_list<QWidget*>{Form1, Form2, Form3, Einstellungen_Form, Hilfe_Form}) {
+    QList<QWidget*> fensterListe{Form1, Form2, Form3, Einstellungen_Form, Hilfe_Form};
+    if (Statistik_Form)
+        fensterListe << Statistik_Form;
+    for (QWidget* fenster : fensterListe) {
         QList<QObject*> alle = fenster->findChildren<QObject*>();
         alle.prepend(fenster);
         for (QObject* objekt : alle) {
@@ -84,6 +89,11 @@ void FensterPruefen(const Woerter& woerter)
             texte << objekt->property("Caption").toString() << objekt->property("SimpleText").toString();
             if (auto* aktion = qobject_cast<QAction*>(objekt))
                 texte << aktion->text() << aktion->toolTip();
+            if (auto* tabelle = qobject_cast<QTableWidget*>(objekt))
+                for (int z = -1; z < tabelle->rowCount(); ++z)
+                    for (int sp = 0; sp < tabelle->columnCount(); ++sp)
+                        if (auto* feld = z < 0 ? tabelle->horizontalHeaderItem(sp) : tabelle->item(z, sp))
+                            texte << feld->text();
             if (auto* widget = qobject_cast<QWidget*>(objekt)) {
                 texte << widget->windowTitle() << widget->toolTip();
                 if (QAccessibleInterface* zugang = QAccessible::queryAccessibleInterface(widget))
@@ -121,6 +131,11 @@ void EnglischSpielen()
     const Woerter woerter = KatalogLesen();
     ASSERT_GT(woerter.deutsch.size(), 100);
     ProgrammStarten();
+    // What the game keeps, into folders of this run: its statistics are looked at in the end.
+    const QString heim = qEnvironmentVariable("FARBENRATER_TESTHEIM") + QStringLiteral("/englisch");
+    qputenv("XDG_CONFIG_HOME", (heim + QStringLiteral("/einstellungen")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (heim + QStringLiteral("/daten")).toLocal8Bit());
+    GedaechtnisEinschalten();
     FensterPruefen(woerter);
     Meldungen(woerter);
 
@@ -161,6 +176,8 @@ void EnglischSpielen()
     WARTE_BIS(SolverRuht());
     Meldungen(woerter);
     Form1->ZeigeFarbCode_BitBtn->Click();
+    Form1->findChild<QAction*>(QStringLiteral("MenuStatistik"))->trigger();
+    ASSERT_TRUE(Statistik_Form && Statistik_Form->Tabelle->rowCount() == 2);
     FensterPruefen(woerter);
 }
 

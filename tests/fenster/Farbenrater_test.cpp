@@ -2,8 +2,11 @@
 // The main window: layout, window operations, the status-bar ticker and peg input.
 #include "Testhilfe.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QTextEdit>
+#include <cmath>
 
 namespace {
 
@@ -435,4 +438,71 @@ TEST(Pegs, PickerSquaresNameTheirColourInATooltip)
     // The board's holes keep to their accessible names.
     EXPECT_EQ(Form1->SteckerShapes[1][0]->toolTip(), QString());
     Form3->Hide();
+}
+
+namespace {
+
+// Every text of a window as the screen shows it, drawn with and without the text (pictures off
+// both times): where the two differ is the text, whose strongest pixel must stand 4.5 : 1 from what
+// lies beneath.
+void KontrastPruefen(TForm* fenster)
+{
+    const auto k = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto hell = [&](QColor c) {
+        return 0.2126 * k(c.redF()) + 0.7152 * k(c.greenF()) + 0.0722 * k(c.blueF()) + 0.05;
+    };
+    for (QWidget* w : fenster->findChildren<QWidget*>()) {
+        auto* knopf = qobject_cast<QAbstractButton*>(w);
+        const char* feld = qobject_cast<QGroupBox*>(w)                                     ? "title"
+                           : qobject_cast<QTextEdit*>(w)                                   ? "plainText"
+                           : qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ? "text"
+                                                                                           : "-";
+        const QString text = w->property(feld).toString();
+        const QRect wo = w->visibleRegion().boundingRect().translated(w->mapTo(fenster, QPoint()));
+        if (text.trimmed().isEmpty() || !w->isVisibleTo(fenster) || wo.isEmpty())
+            continue;
+        const QIcon bild = knopf ? knopf->icon() : QIcon();
+        w->setProperty("icon", QIcon());
+        const QImage mit = fenster->grab(wo).toImage();
+        w->setProperty(feld, QString());
+        const QImage ohne = fenster->grab(wo).toImage();
+        w->setProperty(feld, text);
+        w->setProperty("icon", bild);
+        double bester = 0;
+        for (int y = 0; y < mit.height(); ++y)
+            for (int x = 0; x < mit.width(); ++x) {
+                const double a = hell(mit.pixelColor(x, y)), b = hell(ohne.pixelColor(x, y));
+                bester = std::max(bester, std::max(a, b) / std::min(a, b));
+            }
+        EXPECT_GE(bester, 4.5) << w->objectName().toStdString() << " \"" << text.toStdString() << "\"";
+    }
+}
+
+} // namespace
+
+// Readable on a light and on a dark desktop alike: the windows keep their own look. Seen in the
+// dialog with the marker box it opens, and in a game of "Mensch" and of "Demo" with the side windows.
+TEST(Hauptfenster, EveryTextStandsOutOnALightAndADarkDesktop)
+{
+    ImEigenenProzess([] {
+        const QColor hell(0xEE, 0xEE, 0xEE), grau(0x32, 0x32, 0x32); // a dark desktop theme's
+        const QPalette dunkel(hell, grau, grau.lighter(), grau.darker(), grau, hell, Qt::white, grau.darker(), grau);
+        for (const QPalette& palette : {QApplication::palette(), dunkel})
+            for (int modus : {ModusComputer, ModusMensch, ModusDemo}) {
+                QApplication::setPalette(palette);
+                SCOPED_TRACE(palette.color(QPalette::Window).name().toStdString() + " " + std::to_string(modus));
+                SpielBeginnen(ModusMensch, 6, 4);
+                Form1->NeuesSpiel_BitBtn->Click();
+                Einstellungen_Form->Spieler_RadioGroup->SetItemIndex(modus);
+                if (modus != ModusComputer)
+                    QTest::mouseClick(Einstellungen_Form->EinstellungOK_BitBtn, Qt::LeftButton);
+                Form2->Show();
+                Hilfe_Form->Show();
+                for (TForm* f : std::initializer_list<TForm*>{Form1, Form2, Form3, Einstellungen_Form, Hilfe_Form})
+                    if (f->isVisible())
+                        KontrastPruefen(f);
+                Hilfe_Form->Hide();
+                WARTE_BIS(SolverRuht());
+            }
+    });
 }

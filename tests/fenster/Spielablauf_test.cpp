@@ -3,15 +3,25 @@
 #include "Testhilfe.h"
 #include "game/Main.h"
 #include "solver/StarkeRatesuche.h"
+#include "ui/Spielarchiv.h"
+#include "ui/Statistik.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QJsonDocument>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTimer>
+#include <csignal>
 #include <functional>
+#include <sys/wait.h>
 
 namespace {
 
@@ -645,4 +655,231 @@ TEST(Ende, ClosingTheMainWindowWhileTheSolverRunsEndsWithStatusZero)
             std::exit(WorkThread->Finished() ? ergebnis : 3);
         },
         ::testing::ExitedWithCode(0), "");
+}
+
+// ---------------------------------------------------------------------------------------------
+// What the game keeps between runs: the record of games in every situation its file may be in,
+// and a program started the way the entry point starts it.
+
+namespace {
+
+QByteArray DateiInhalt(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+void DateiSchreiben(const QString& pfad, const QByteArray& inhalt)
+{
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(inhalt);
+}
+
+// The games of a valid record; -1 when the file is not one.
+QJsonArray Aufgezeichnet(const QString& pfad, bool* gueltig = nullptr)
+{
+    const QJsonObject wurzel = QJsonDocument::fromJson(DateiInhalt(pfad)).object();
+    if (gueltig)
+        *gueltig = wurzel.value("version").toInt() == 1 && wurzel.value("spiele").isArray();
+    return wurzel.value("spiele").toArray();
+}
+
+SpielEintrag Gewonnen(int zeilen)
+{
+    return {QStringLiteral("Mensch"), 5, 3, zeilen, QStringLiteral("gelöst"), QDateTime::currentDateTimeUtc()};
+}
+
+// A second copy of the game, adding `anzahl` games as fast as it can.
+pid_t Schreiber(const QString& pfad, int anzahl)
+{
+    const pid_t kind = fork();
+    if (kind == 0) {
+        Spielarchiv archiv(pfad);
+        for (int i = 0; i < anzahl; ++i)
+            archiv.Hinzufuegen(Gewonnen(i % 12 + 1));
+        _exit(0);
+    }
+    return kind;
+}
+
+} // namespace
+
+TEST(Spielarchiv, EveryFileSituationKeepsWhatWasThereAndRecordsWhatItCan)
+{
+    const QByteArray gueltig = R"({"version": 1, "spiele": [{"modus": "Computer", "farben": 8, "felder": 8,
+                                   "zeilen": 9, "ergebnis": "gelöst", "von morgen": true}]})";
+    const QByteArray neuer = R"({"version": 2, "spiele": {"anders": 1}})";
+    const struct {
+        const char* name;
+        QByteArray vorher; // the file before; none when empty
+        bool versperrt;    // the data folder cannot be made: a file stands where it belongs
+        int anderer;       // games another copy adds at the same moment
+        bool gespeichert;  // the two games of this copy are kept
+        int spiele;        // games in the file afterwards
+        bool beiseite;     // the old file is kept beside it, unchanged, and the message names it
+    } faelle[] = {
+        {"missing", "", false, 0, true, 2, false},
+        {"valid", gueltig, false, 0, true, 3, false},
+        {"broken", "{broken", false, 0, true, 2, true},
+        {"wrong shape", R"({"version": 1, "spiele": 7})", false, 0, true, 2, true},
+        {"newer version", neuer, false, 0, false, 0, false},
+        {"read-only", "", true, 0, false, 0, false},
+        {"two writers", "", false, 30, true, 32, false},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(fall.versperrt ? "datei/spiele.json" : "spiele.json");
+        if (fall.versperrt)
+            DateiSchreiben(ordner.filePath("datei"), "kein Ordner");
+        if (!fall.vorher.isEmpty())
+            DateiSchreiben(pfad, fall.vorher);
+        const pid_t anderer = fall.anderer ? Schreiber(pfad, fall.anderer) : 0;
+        Spielarchiv archiv(pfad);
+        EXPECT_EQ(archiv.Hinzufuegen(Gewonnen(3)), fall.gespeichert);
+        EXPECT_EQ(archiv.Hinzufuegen(Gewonnen(4)), fall.gespeichert);
+        int status = -1;
+        if (anderer) {
+            EXPECT_EQ(waitpid(anderer, &status, 0), anderer);
+        }
+        const QString meldung = archiv.Meldung();
+        // A game that cannot be kept is said once, not after every game.
+        EXPECT_EQ(meldung.isEmpty(), fall.gespeichert && !fall.beiseite) << meldung.toStdString();
+        EXPECT_FALSE(archiv.Hinzufuegen(Gewonnen(5)) != fall.gespeichert || !archiv.Meldung().isEmpty());
+        const int dazu = fall.gespeichert ? 1 : 0;
+
+        bool lesbar = false;
+        const QJsonArray spiele = Aufgezeichnet(pfad, &lesbar);
+        if (fall.vorher == neuer) {
+            EXPECT_EQ(DateiInhalt(pfad), neuer);
+        } else if (!fall.versperrt) {
+            ASSERT_TRUE(lesbar);
+            EXPECT_EQ(spiele.size(), fall.spiele + dazu);
+            // The last game as written, but for its moment, which only has to be a time.
+            QJsonObject letztes = spiele.last().toObject(), erwartet = Gewonnen(5).AlsJson();
+            EXPECT_TRUE(QDateTime::fromString(letztes.take("zeit").toString(), Qt::ISODate).isValid());
+            erwartet.remove("zeit");
+            EXPECT_EQ(letztes, erwartet);
+            if (fall.vorher == gueltig) {
+                EXPECT_EQ(spiele.first().toObject(), QJsonDocument::fromJson(gueltig)["spiele"][0].toObject());
+            }
+        }
+        const QStringList kopien = QDir(ordner.path()).entryList({"spiele.json.kaputt-*"}, QDir::Files);
+        ASSERT_EQ(kopien.size(), fall.beiseite ? 1 : 0);
+        if (fall.beiseite) {
+            EXPECT_EQ(DateiInhalt(ordner.filePath(kopien[0])), fall.vorher);
+            EXPECT_TRUE(meldung.contains(kopien[0])) << meldung.toStdString();
+        }
+    }
+}
+
+TEST(Spielarchiv, ACopyKilledWhileSavingLeavesAValidRecordAndNoLockBehind)
+{
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath("spiele.json");
+    const pid_t kind = Schreiber(pfad, 1 << 30);
+    WARTE_BIS(Aufgezeichnet(pfad).size() >= 200);
+    kill(kind, SIGKILL);
+    waitpid(kind, nullptr, 0);
+    bool lesbar = false;
+    const qsizetype vorher = Aufgezeichnet(pfad, &lesbar).size();
+    EXPECT_TRUE(lesbar);
+    Spielarchiv archiv(pfad);
+    EXPECT_TRUE(archiv.Hinzufuegen(Gewonnen(6)));
+    EXPECT_EQ(Aufgezeichnet(pfad).size(), vorher + 1);
+}
+
+// Started as the entry point starts it, with what an earlier run left in the settings.
+TEST(Gedaechtnis, TheDialogOpensAsLeftTheGamesAreRecordedAndTheStatisticsShowThem)
+{
+    const struct {
+        const char* name;
+        QByteArray einstellungen;
+        int farben, felder, modus;
+        bool frech, symbole;
+    } faelle[] = {
+        {"first start", "", 8, 4, ModusMensch, false, false},
+        {"remembered",
+         "[spiel]\nmodus=0\nfarben=5\nfelder=3\ncomputerFrech=true\n[MenuAnsicht]\nMenuFarbsymbole=true\n", 5, 3,
+         ModusMensch, true, true},
+        {"out of range", "[spiel]\nmodus=9\nfarben=1\nfelder=99\ncomputerFrech=true\n", 2, 8, ModusDemo, false, false},
+        {"broken", "[spiel\nmodus=\xff\xfe\x01\n=\n[[", 8, 4, ModusMensch, false, false},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        ImEigenenProzess([&fall] {
+            const QString heim = qEnvironmentVariable("FARBENRATER_TESTHEIM") + "/" + fall.name;
+            qputenv("XDG_CONFIG_HOME", (heim + "/einstellungen").toLocal8Bit());
+            qputenv("XDG_DATA_HOME", (heim + "/daten").toLocal8Bit());
+            if (!fall.einstellungen.isEmpty())
+                DateiSchreiben(heim + "/einstellungen/farbenrater/farbenrater.conf", fall.einstellungen);
+            FormulareErzeugen();
+            GedaechtnisEinschalten();
+            WARTE_BIS(Einstellungen_Form->Visible());
+            EXPECT_EQ(Einstellungen_Form->AnzahlFarben_TrackBar->Position(), fall.farben);
+            EXPECT_EQ(Einstellungen_Form->AnzahlFelder_TrackBar->Position(), fall.felder);
+            EXPECT_EQ(Einstellungen_Form->Spieler_RadioGroup->ItemIndex(), fall.modus);
+            EXPECT_EQ(Einstellungen_Form->ComputerFrech_CheckBox->Checked(), fall.frech);
+            EXPECT_EQ(Form1->MenuFarbsymbole->Checked(), fall.symbole);
+            // An option is kept the moment it changes.
+            Form1->MenuStarkerComputer->trigger();
+            EXPECT_TRUE(QSettings(heim + "/einstellungen/farbenrater/farbenrater.conf", QSettings::IniFormat)
+                            .value("MenuOptionen/MenuStarkerComputer")
+                            .toBool());
+            if (fall.farben != 5)
+                return;
+            // Won, given up (finding it afterwards does not count), broken off by Ctrl+N.
+            SpielBeginnen(ModusMensch, 5, 3);
+            Raten(GeheimcodeAusFenster());
+            SpielBeginnen(ModusMensch, 5, 3);
+            QTest::mouseClick(Form1->ZeigeFarbCode_BitBtn, Qt::LeftButton);
+            Raten(GeheimcodeAusFenster());
+            SpielBeginnen(ModusMensch, 5, 3);
+            // The key of the active window, as the player presses it there.
+            QApplication::setActiveWindow(Form1);
+            QTest::keyClick(Form1, Qt::Key_N, Qt::ControlModifier);
+            ASSERT_TRUE(Einstellungen_Form->Visible());
+            const QString archiv = heim + "/daten/farbenrater/spiele.json";
+            const QJsonArray spiele = Aufgezeichnet(archiv);
+            ASSERT_EQ(spiele.size(), 3);
+            const char* ergebnisse[] = {"gelöst", "aufgegeben", "abgebrochen"};
+            for (int i = 0; i < 3; ++i) {
+                EXPECT_EQ(spiele[i]["ergebnis"].toString(), QString::fromUtf8(ergebnisse[i]));
+                EXPECT_EQ(spiele[i]["modus"].toString(), "Mensch");
+                EXPECT_EQ(spiele[i]["farben"].toInt() * 10 + spiele[i]["felder"].toInt(), 53);
+            }
+            EXPECT_EQ(spiele[0]["zeilen"].toInt(), 1);
+
+            Form1->findChild<TMenuItem*>("MenuStatistik")->trigger();
+            ASSERT_TRUE(Statistik_Form && Statistik_Form->Visible());
+            QTableWidget* tabelle = Statistik_Form->Tabelle;
+            ASSERT_EQ(tabelle->rowCount(), 1);
+            QStringList zeile;
+            for (int spalte = 0; spalte < tabelle->columnCount(); ++spalte)
+                zeile << tabelle->item(0, spalte)->text();
+            EXPECT_EQ(zeile.join('|'), "Mensch|5 × 3|3|1|1|1,00|1");
+            EXPECT_EQ(Statistik_Form->Diagramm->Bilanz().Verteilung, (std::map<int, int>{{1, 1}}));
+            const ComputerMittelwerte computer = ComputerMittel(5, 3);
+            EXPECT_GT(computer.Computer, 1.0);
+            EXPECT_TRUE(Statistik_Form->Diagramm->accessibleDescription().contains(
+                QLocale(QLocale::German).toString(computer.Stark, 'f', 2)));
+
+            // Reset, confirmed: the record is moved aside with its three games.
+            QTimer::singleShot(0, [] {
+                for (auto* knopf : QApplication::activeModalWidget()->findChildren<QPushButton*>())
+                    if (knopf->text() == "Zurücksetzen")
+                        knopf->click();
+            });
+            QTest::mouseClick(Statistik_Form->Zuruecksetzen_BitBtn, Qt::LeftButton);
+            EXPECT_EQ(tabelle->rowCount(), 0);
+            EXPECT_FALSE(QFileInfo::exists(archiv));
+            const QStringList alt = QDir(heim + "/daten/farbenrater").entryList({"spiele.json.alt-*"});
+            ASSERT_EQ(alt.size(), 1);
+            EXPECT_TRUE(Statistik_Form->Hinweis->Caption().contains(alt[0]))
+                << Statistik_Form->Hinweis->Caption().toStdString();
+            EXPECT_EQ(Aufgezeichnet(heim + "/daten/farbenrater/" + alt[0]).size(), 3);
+        });
+    }
 }

@@ -4,11 +4,22 @@
 #include "game/Main.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // What the entry point stores (settings, the record of games) goes into a folder of the
+    // suite's own, also from the processes it starts, which inherit these variables.
+    std::optional<QTemporaryDir> heim;
+    if (!qEnvironmentVariableIsSet("FARBENRATER_TESTHEIM")) {
+        heim.emplace();
+        qputenv("FARBENRATER_TESTHEIM", heim->path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", heim->filePath(QStringLiteral("daten")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", heim->filePath(QStringLiteral("einstellungen")).toLocal8Bit());
+    }
     // The program reads no command line; the suite keeps its own arguments for GoogleTest.
     const auto anwendung = AnwendungErzeugen();
     AnwendungEinrichten();

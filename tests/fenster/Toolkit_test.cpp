@@ -129,7 +129,7 @@ TEST(Toolkit, ShapesPaintTheColourAskedForSystemColoursIncluded)
         EXPECT_EQ(kreis.property("BrushColor").toUInt(), farbe);
     }
     EXPECT_EQ(ToQColor(0x00FF80), QColor(128, 255, 0));
-    EXPECT_EQ(ToQColor(clBtnFace), QApplication::palette().color(QPalette::Window));
+    EXPECT_EQ(ToQColor(clBtnFace), ClassicPalette().color(QPalette::Window));
 }
 
 TEST(Toolkit, VisibleIsTheControlsOwnFlag)
@@ -291,10 +291,14 @@ TEST(Toolkit, GroupFramesRunThroughTheirCaptionAndLabelsShowTheirParent)
 {
     ProgrammStarten();
     auto* dialog = Einstellungen_Form;
-    // The size figures stand on the group's own background, with no box of their own.
-    const QImage gruppe = dialog->GroupBox1->grab().toImage();
-    const QRect zahl = dialog->AnzahlFarben_Label->geometry();
-    EXPECT_EQ(gruppe.pixelColor(zahl.left() + 1, zahl.top() + 1), gruppe.pixelColor(zahl.right() + 4, zahl.top() + 1));
+    // A label without a colour of its own stands on its parent's background, with no box.
+    TPanel tafel(nullptr, QStringLiteral("T"));
+    tafel.SetColor(clSilver);
+    tafel.resize(80, 30);
+    TLabel zahl(&tafel, QStringLiteral("Z"), QStringLiteral("8"));
+    zahl.SetBounds(8, 6, 33, 18);
+    const QImage gruppe = tafel.grab().toImage();
+    EXPECT_EQ(gruppe.pixelColor(9, 7), ToQColor(clSilver));
     // The frame line runs through the middle of the caption, so "Computer Frech" lies inside
     // the radio group, clear of its frame.
     const QImage spieler = dialog->Spieler_RadioGroup->grab().toImage();
