@@ -75,6 +75,19 @@ QString Spielarchiv::BeiseiteLegen(const char* art)
     return QFile::rename(Pfad, ziel) ? ziel : QString();
 }
 
+QString Spielarchiv::KaputteBeiseiteLegen()
+{
+    const QString kopie = BeiseiteLegen("kaputt");
+    if (!kopie.isEmpty())
+        Sagen(QCoreApplication::translate(
+                  "Spielarchiv",
+                  "Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter\n%1\n"
+                  "Eine neue Aufzeichnung wird begonnen.")
+                  .arg(QDir::toNativeSeparators(kopie)),
+              false);
+    return kopie;
+}
+
 QJsonArray Spielarchiv::Laden()
 {
     QLockFile sperre(Pfad + QStringLiteral(".lock"));
@@ -82,16 +95,8 @@ QJsonArray Spielarchiv::Laden()
     // that may write.
     const bool gesperrt = sperre.tryLock(LockWarten);
     QJsonArray spiele;
-    if (Einlesen(spiele) == Lesen::Kaputt && gesperrt) {
-        const QString kopie = BeiseiteLegen("kaputt");
-        if (!kopie.isEmpty())
-            Sagen(QCoreApplication::translate(
-                      "Spielarchiv",
-                      "Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter\n%1\n"
-                      "Eine neue Aufzeichnung wird begonnen.")
-                      .arg(QDir::toNativeSeparators(kopie)),
-                  false);
-    }
+    if (Einlesen(spiele) == Lesen::Kaputt && gesperrt)
+        KaputteBeiseiteLegen();
     return spiele;
 }
 
@@ -128,16 +133,9 @@ bool Spielarchiv::Hinzufuegen(const SpielEintrag& eintrag)
     case Lesen::Unlesbar:
         return nichtGespeichert(QCoreApplication::translate("Spielarchiv", "die Aufzeichnung lässt sich nicht lesen"));
     case Lesen::Kaputt: {
-        const QString kopie = BeiseiteLegen("kaputt");
-        if (kopie.isEmpty())
+        if (KaputteBeiseiteLegen().isEmpty())
             return nichtGespeichert(QCoreApplication::translate(
                 "Spielarchiv", "die unlesbare Aufzeichnung lässt sich nicht beiseitelegen"));
-        Sagen(QCoreApplication::translate(
-                  "Spielarchiv",
-                  "Die Aufzeichnung der Spiele war nicht lesbar. Sie ist unverändert aufbewahrt unter\n%1\n"
-                  "Eine neue Aufzeichnung wird begonnen.")
-                  .arg(QDir::toNativeSeparators(kopie)),
-              false);
         break;
     }
     case Lesen::Gut:

@@ -54,6 +54,9 @@ private:
     Lesen Einlesen(QJsonArray& spiele);
     // Moves the file to a free name beside it; returns the new name, empty on failure.
     QString BeiseiteLegen(const char* art);
+    // An unreadable record moved aside, unchanged, and the player told where it is kept; the
+    // copy's path, or empty when it could not be moved.
+    QString KaputteBeiseiteLegen();
     void Sagen(const QString& text, bool nurEinmal);
 
     QString Pfad;
