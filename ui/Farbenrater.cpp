@@ -194,9 +194,15 @@ void TForm1::MenueAnlegen()
                 eigenes(Sender);
         };
     SetMenu(MainMenu);
-    // The desktop's standard keys, shown beside the items; Ctrl+N presses "Neues Spiel".
-    MenuHilfe->setShortcut(QKeySequence::HelpContents);
-    MenuClose->setShortcut(QKeySequence::Quit);
+    // The desktop's standard keys, shown beside the items; Ctrl+N presses "Neues Spiel". They are
+    // taken as the game's other keys are, so that a screen reader hears them first: the items' own
+    // shortcuts would act before it, and serve only to show the keys (and in the open menu).
+    for (const auto& [eintrag, taste] :
+         {std::pair{MenuHilfe, QKeySequence::HelpContents}, std::pair{MenuClose, QKeySequence::Quit}}) {
+        eintrag->setShortcut(taste);
+        eintrag->setShortcutContext(Qt::WidgetShortcut);
+        BindKey(this, QKeySequence(taste)[0], [eintrag] { eintrag->trigger(); });
+    }
     BindKey(this, QKeySequence(QKeySequence::New)[0], [this] {
         if (NeuesSpiel_BitBtn->isEnabled() && NeuesSpiel_BitBtn->isVisible())
             NeuesSpiel_BitBtn->Click();
