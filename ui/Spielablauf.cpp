@@ -524,8 +524,8 @@ void Spielablauf::MerkerVerborgen()
 void Spielablauf::FarbTaste(int32_t index)
 {
     // What a click on the square does, and only where a click would reach it: a colour in play,
-    // while the picker takes clicks.
-    // A screen reader is told the colour now chosen, which no focus move tells.
+    // while the picker takes clicks. A screen reader is told the colour now chosen, which no focus
+    // move tells.
     if (index >= 0 && index < 8 && Form1->FarbwahlShapes[index]->isVisible() &&
         Form1->FarbwahlShapes[index]->isEnabled()) {
         SteckerFarbeGewaehlt(index);
@@ -591,8 +591,8 @@ void Spielablauf::DemoZugAnzeigen(const DemoZug& zug)
     const QString ansage = Form1->RateText(zeile) + QStringLiteral(". ") +
                            Form1->AntwortText(zeile, DemoSchwarz, DemoWeiss).section(QStringLiteral(": "), 1);
     Announce(Form1, ansage);
-    // A screen reader at its usual rate says some 15 characters a second.
-    // ("notification" and the move).
+    // A screen reader at its usual rate says some 15 characters a second; the 15 more are what it
+    // says around the text ("notification").
     DemoSprechDauer = QAccessible::isActive() ? 65 * static_cast<int32_t>(ansage.size() + 15) : 0;
     // Only the row has changed: repainting it alone shows the move at once and keeps the main
     // thread's pause short.
